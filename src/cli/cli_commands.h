@@ -1,0 +1,15 @@
+#pragma once
+// Subcommands of tssnc-cli.  Each returns the process exit status
+// (0 fine, 1 refused/engine error, 2 usage or file error).
+#include <QStringList>
+#include <QTextStream>
+
+int cmdEval(const QStringList& args, QTextStream& out);
+int cmdList(const QStringList& args, QTextStream& out);
+int cmdExtract(const QStringList& args, QTextStream& out);
+int cmdReadout(const QStringList& args, QTextStream& out);
+int cmdDraw(const QStringList& args, QTextStream& out);
+int cmdCheck(const QStringList& args, QTextStream& out);
+
+// "message: TEXT" line for a box the command would have shown.
+void printMessageLine(QTextStream& out, const QString& text);

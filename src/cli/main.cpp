@@ -1,0 +1,47 @@
+// tssnc-cli: the engine, the program store and the evaluator without a window.
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "cli/cli_commands.h"
+#include "platform/recording_surface.h"
+
+void printMessageLine(QTextStream& out, const QString& text) {
+    out << "message: " << trace::escaped(text) << "\n";
+}
+
+static int usage(QTextStream& err) {
+    err << "usage: tssnc-cli eval EXPR...\n"
+           "       tssnc-cli list FILE\n"
+           "       tssnc-cli extract FILE N\n"
+           "       tssnc-cli readout FILE\n"
+           "       tssnc-cli draw FILE [--program NAME] [--lathe t|m] [--size WxH] [--png OUT.png]"
+           " [--trace OUT|-] [--answers FILE] [--max-blocks N]\n"
+           "       tssnc-cli check [--lathe t|m] FILE...\n";
+    err.flush();
+    return 2;
+}
+
+int main(int argc, char** argv) {
+    // PNG output paints text, which needs a gui application; offscreen needs no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    QTextStream err(stderr);
+    if (args.isEmpty()) return usage(err);
+    const QString cmd = args.takeFirst();
+    int rc;
+    if (cmd == QLatin1String("eval")) rc = cmdEval(args, out);
+    else if (cmd == QLatin1String("list")) rc = cmdList(args, out);
+    else if (cmd == QLatin1String("extract")) rc = cmdExtract(args, out);
+    else if (cmd == QLatin1String("readout")) rc = cmdReadout(args, out);
+    else if (cmd == QLatin1String("draw")) rc = cmdDraw(args, out);
+    else if (cmd == QLatin1String("check")) rc = cmdCheck(args, out);
+    else return usage(err);
+    out.flush();
+    if (rc == 2) usage(err);
+    return rc;
+}
