@@ -62,6 +62,8 @@ void Frm編集::編集_Click() {
     Text1->setHeight(RichTextBox2->height());
     Text1->setLeft(RichTextBox2->left() + RichTextBox2->width());
     Text1->setBackColor(colour::fromVb(0x80FFFF));
+    // Yellow text cannot be read on the light yellow ground: dark blue instead.
+    Text1->setForeColor(colour::fromVb(0x800000));
     Text1->show();
     buildOutline();
     RichTextBox2->setFocus();
