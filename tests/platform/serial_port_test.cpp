@@ -6,70 +6,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <cerrno>
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
+#include "common/pty.h"
 #include "common/temp_home.h"
 #include "platform/port_map.h"
 #include "platform/qt_serial_port.h"
 
-namespace {
-
-class Pty {
-public:
-    Pty() {
-        termios raw{};
-        cfmakeraw(&raw);
-        char name[256] = {};
-        ok_ = ::openpty(&master_, &slave_, name, &raw, nullptr) == 0;
-        slavePath_ = QString::fromLocal8Bit(name);
-    }
-    ~Pty() {
-        if (slave_ >= 0) ::close(slave_);
-        if (master_ >= 0) ::close(master_);
-    }
-    bool ok() const { return ok_; }
-    // The application opens the slave by its path; our own slave fd is closed so
-    // that the master sees when the application lets go of it.
-    void dropOwnSlave() {
-        ::close(slave_);
-        slave_ = -1;
-    }
-    QString slavePath() const { return slavePath_; }
-    QByteArray read(int want, int timeoutMs = 3000) {
-        QByteArray got;
-        QElapsedTimer t;
-        t.start();
-        while (got.size() < want && t.elapsed() < timeoutMs) {
-            pollfd p{master_, POLLIN, 0};
-            if (::poll(&p, 1, 50) > 0 && (p.revents & POLLIN)) {
-                char buf[256];
-                ssize_t n = ::read(master_, buf, sizeof buf);
-                if (n > 0) got.append(buf, int(n));
-            }
-        }
-        return got;
-    }
-    void write(const QByteArray& b) { ASSERT_EQ(::write(master_, b.constData(), b.size()), b.size()); }
-    // True once no process has the slave open (reads on the master then fail).
-    bool slaveClosed() {
-        pollfd p{master_, POLLIN, 0};
-        if (::poll(&p, 1, 200) <= 0) return false;
-        if (p.revents & POLLHUP) return true;
-        char c;
-        return ::read(master_, &c, 1) < 0 && errno == EIO;
-    }
-
-private:
-    int master_ = -1, slave_ = -1;
-    bool ok_ = false;
-    QString slavePath_;
-};
-
-}  // namespace
 
 TEST(SerialSettings, TextIsCheckedAndKeptAsWritten) {
     QtSerialPort p;
@@ -162,7 +103,7 @@ TEST(SerialPortOpen, PseudoTerminalOpensPassesBytesRawBothWaysAndCloses) {
     EXPECT_EQ(pty.read(3), out);
 
     const QByteArray in("%\x0A\xCF\xB1", 4);
-    pty.write(in);
+    ASSERT_TRUE(pty.write(in));
     QByteArray got;
     QElapsedTimer t;
     t.start();
