@@ -151,7 +151,6 @@ void Frm編集::編集_Click() {
     読出しファイル内検索->setEnabled(false);
     編集->setEnabled(false);
     w画面->setEnabled(true);
-    myhide();
     RichTextBox2->setLeft(0);
     RichTextBox2->setWidth(formWidth() * 3 / 4);
     RichTextBox2->setHeight(formHeight() - 1200);

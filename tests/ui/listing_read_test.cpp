@@ -1,6 +1,7 @@
 // Reading a file into the editor window: read-out, buttons, the first entry,
 // and the texts kept while the editor is closed and opened again.
 #include <QAction>
+#include <QFile>
 
 #include "editor/fileload.h"
 #include "listing_fixture.h"
@@ -122,4 +123,45 @@ TEST_F(ListingTest, SectionButtonsOfALongFile) {
     EXPECT_EQ(w.Command1[0]->backColor(), colour::kButtonFace);
     EXPECT_TRUE(w.RichTextBox1->selText().contains(QStringLiteral("((****************  8")));
     EXPECT_EQ(w.programNo, 1);  // a section does not change the current entry
+}
+
+TEST_F(ListingTest, LayoutsSwitchByDoubleClickAndF9) {
+    Frm編集& w = readThroughMenu(manyPrograms(3));
+    w.Form_MouseDown(1, 0, 5300, 450 + 179 + 10);  // entry 2
+    w.Form_DblClick();                              // edit layout with the outline
+    EXPECT_EQ(w.screenMode, 9);
+    EXPECT_TRUE(w.Text2->isHidden());
+    EXPECT_TRUE(w.RichTextBox1->isHidden());
+    EXPECT_TRUE(w.Command1[0]->isHidden());
+    EXPECT_FALSE(w.Text1->isHidden());
+    EXPECT_EQ(w.Text1->text(), QStringLiteral("\r\nO1002(PART 2)"));
+    EXPECT_EQ(w.RichTextBox2->left(), 0);
+    EXPECT_TRUE(w.RichTextBox2->text().startsWith(QStringLiteral("O1002(PART 2)")));
+    EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("tenmp.$$$"))));
+    // A section in the edit layout changes nothing.
+    w.Command1_Click(0);
+    EXPECT_TRUE(w.RichTextBox1->isHidden());
+
+    // F9 on a section button: the listing layout again, the edit text kept.
+    w.RichTextBox2->setText(QStringLiteral("O1002(PART 2)\r\nG00 X99.\r\n"));
+    int f9 = 120;
+    w.Command1_KeyDown(0, f9, 0);
+    EXPECT_FALSE(w.Text2->isHidden());
+    EXPECT_FALSE(w.Command1[0]->isHidden());
+    EXPECT_EQ(w.RichTextBox2->left(), 10320);
+    EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("O1002(PART 2)\r\nG00 X99.\r\n"));
+    EXPECT_EQ(w.programNo, 2);
+}
+
+TEST_F(ListingTest, TypingInTheReadOutMarksItChanged) {
+    Frm編集& w = readThroughMenu(manyPrograms(2));
+    int key = 65;
+    w.RichTextBox1_KeyDown(key, 0);
+    EXPECT_EQ(w.RichTextBox1->tag, QStringLiteral("0"));
+    w.RichTextBox1->setText(w.RichTextBox1->text() + QStringLiteral("X"));
+    w.RichTextBox1_KeyDown(key, 0);
+    EXPECT_EQ(w.RichTextBox1->tag, QStringLiteral("1"));
+    EXPECT_TRUE(w.読出し画面保存->isEnabled());
+    w.Command1_Click(0);  // the edited read-out is not rebuilt away
+    EXPECT_TRUE(w.RichTextBox1->text().endsWith(u'X'));
 }
