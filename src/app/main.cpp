@@ -1,6 +1,24 @@
+// tssnc: the main menu first; a second copy on the same program directory ends
+// at once, silently.
 #include <QApplication>
+#include "app/frm_menu.h"
+#include "app/single_instance.h"
+#include "app/windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("tssnc"));
+    if (!acquireSingleInstance()) return 0;
+    // Hidden windows (the editor, the transfer window) must not end the program
+    // when the last visible one closes; only the menu's exit does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    frmMenu& menu = menuWindow();
+    int status = 0;
+    if (menuWindowLoaded()) {
+        menu.show();
+        status = QApplication::exec();
+    }
+    unloadAllWindows();
+    releaseSingleInstance();
+    return status;
 }

@@ -1,11 +1,16 @@
 #pragma once
 // The windows of the system are single instances, created on first reference
 // (creating one runs its load handler without showing it) and kept until the
-// program ends.  These accessors are the one place that creates them.
+// program ends.  These accessors are the one place that creates them: each one
+// constructs its window (the constructor builds the controls), registers it,
+// and then calls the window's Form_Load(), so a load handler may itself refer to
+// any window, including the one being loaded.
 
 class frmMenu;
 class Frm編集;
 class frmrs232c;
+class Dialogs;
+class EventPump;
 
 frmMenu& menuWindow();
 Frm編集& editorWindow();
@@ -16,5 +21,20 @@ bool menuWindowLoaded();
 bool editorWindowLoaded();
 bool transferWindowLoaded();
 
-// Destroys every window (the end of the program, and between tests).
+// The orderly unload of every window but the menu: each one's own unload
+// handler runs (the editor saves its edit screen, the transfer window closes its
+// file), then the window is destroyed once control is back in the event loop.
+void unloadWindowsButMenu();
+// The last step of the orderly exit: the menu itself.
+void unloadMenuWindow();
+
+// Destroys every window at once, without unload handlers (the end of the
+// program, and between tests).
 void unloadAllWindows();
+
+// The boxes and the event pump every window uses: Qt boxes and processEvents()
+// unless a test installs scripted ones (nullptr restores the Qt ones).
+Dialogs& windowDialogs();
+void setWindowDialogs(Dialogs* d);
+EventPump& windowPump();
+void setWindowPump(EventPump* p);

@@ -1,7 +1,13 @@
-// Placeholder until this subcommand is built: reports itself as unavailable.
+// tssnc-cli list FILE: one line per listing entry, "N: NAME".
 #include "cli/cli_commands.h"
+#include "cli/store_cli.h"
 
-int cmdList(const QStringList&, QTextStream& out) {
-    out << "list: not available in this build\n";
-    return 2;
+int cmdList(const QStringList& args, QTextStream& out) {
+    if (args.size() != 1) return 2;
+    store::ProgramStore st;
+    const int rc = storecli::readFile(st, args.at(0), out);
+    if (rc != 0) return rc;
+    for (int i = 1; i <= st.programCount(); ++i)
+        out << i << ": " << st.entryName(i) << "\n";
+    return 0;
 }

@@ -2,20 +2,28 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace nt {
 
+namespace {
+
+bool isDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+
+}  // namespace
+
 QString str(double v) {
-    if (std::isnan(v)) return QStringLiteral(" 0");
-    if (v == 0) return QStringLiteral(" 0");
+    if (std::isnan(v) || v == 0) return QStringLiteral(" 0");
+    if (std::isinf(v)) return v < 0 ? QStringLiteral("-1E+309") : QStringLiteral(" 1E+309");
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", std::fabs(v));
     QString t = QString::fromLatin1(buf);
-    int e = t.indexOf(QLatin1Char('e'));
+    const int e = t.indexOf(QLatin1Char('e'));
     if (e >= 0) {
-        // mantissa e[+-]dd  -> mantissaE+dd, at least two exponent digits
-        QString mant = t.left(e);
-        QChar sign = t[e + 1];
+        // mantissa e[+-]dd -> mantissaE+dd, at least two exponent digits
+        const QString mant = t.left(e);
+        const QChar sign = t[e + 1];
         QString digits = t.mid(e + 2);
         while (digits.size() > 2 && digits.startsWith(QLatin1Char('0'))) digits.remove(0, 1);
         if (digits.size() < 2) digits.prepend(QLatin1Char('0'));
@@ -31,7 +39,7 @@ double val(const QString& s) {
     int i = 0;
     const int n = s.size();
     auto skipBlanks = [&] {
-        while (i < n && (s[i] == u' ' || s[i] == u'\t' || s[i] == u'\n' || s[i] == u'\r')) ++i;
+        while (i < n && isBlank(s[i])) ++i;
     };
     skipBlanks();
     if (i < n && (s[i] == u'+' || s[i] == u'-')) {
@@ -42,8 +50,8 @@ double val(const QString& s) {
     for (;; ++i) {
         skipBlanks();
         if (i >= n) break;
-        QChar c = s[i];
-        if (c.unicode() >= '0' && c.unicode() <= '9') {
+        const QChar c = s[i];
+        if (isDigit(c)) {
             b += char(c.unicode());
             digits = true;
         } else if (c == u'.' && !point) {
@@ -54,14 +62,16 @@ double val(const QString& s) {
         }
     }
     if (!digits) return 0;
-    skipBlanks();
     if (i < n && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
         int j = i + 1;
         QByteArray ex = "e";
+        while (j < n && isBlank(s[j])) ++j;
         if (j < n && (s[j] == u'+' || s[j] == u'-')) ex += char(s[j++].unicode());
         bool expDigits = false;
-        while (j < n && s[j].unicode() >= '0' && s[j].unicode() <= '9') {
-            ex += char(s[j++].unicode());
+        for (; j < n; ++j) {
+            if (isBlank(s[j])) continue;
+            if (!isDigit(s[j])) break;
+            ex += char(s[j].unicode());
             expDigits = true;
         }
         if (expDigits) b += ex;
@@ -70,17 +80,32 @@ double val(const QString& s) {
 }
 
 bool isPlainNumber(const QString& s) {
-    QString t = s.trimmed();
-    if (t.startsWith(u'+') || t.startsWith(u'-')) t = t.mid(1).trimmed();
-    if (t.isEmpty()) return false;
-    bool ok = false;
-    t.toDouble(&ok);
-    if (!ok) return false;
-    // toDouble accepts "inf"/"nan"; the system's numbers are digits only
-    for (QChar c : t)
-        if (!(c.isDigit() || c == u'.' || c == u'E' || c == u'e' || c == u'+' || c == u'-'))
-            return false;
-    return true;
+    int i = 0;
+    const int n = s.size();
+    auto skipBlanks = [&] {
+        while (i < n && isBlank(s[i])) ++i;
+    };
+    skipBlanks();
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) {
+        ++i;
+        skipBlanks();
+    }
+    bool digits = false, point = false;
+    for (; i < n; ++i) {
+        if (isDigit(s[i])) digits = true;
+        else if (s[i] == u'.' && !point) point = true;
+        else break;
+    }
+    if (!digits) return false;
+    if (i < n && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
+        ++i;
+        if (i < n && (s[i] == u'+' || s[i] == u'-')) ++i;
+        bool expDigits = false;
+        for (; i < n && isDigit(s[i]); ++i) expDigits = true;
+        if (!expDigits) return false;
+    }
+    skipBlanks();
+    return i == n;
 }
 
 QString mid(const QString& s, int start1, int len) {
@@ -90,7 +115,7 @@ QString mid(const QString& s, int start1, int len) {
 
 int inStr(const QString& s, const QString& what, int start1) {
     if (start1 < 1) start1 = 1;
-    int p = s.indexOf(what, start1 - 1);
+    const int p = s.indexOf(what, start1 - 1);
     return p < 0 ? 0 : p + 1;
 }
 

@@ -6,15 +6,20 @@
 namespace nt {
 
 // Number -> text with the sign column: " 15", " .5", "-.25", " 1E-05";
-// at most 15 significant digits.
+// at most 15 significant digits; exponent form below 1E-05 and from 1E+15 on.
+// -0 is written " 0".  Values that are not finite have no number text of their
+// own: NaN gives " 0" and the infinities " 1E+309"/"-1E+309" (which read back as
+// infinite); the evaluator never writes them, it raises a fault instead.
 QString str(double v);
 
-// Lenient text -> number: blanks skipped, optional sign, digits, one point,
-// optional exponent; stops at the first character that cannot continue the
-// number; empty or non-numeric text reads 0.
+// Lenient text -> number: blanks skipped (also between the digits), optional
+// sign, digits, one point, optional exponent (E or D); stops at the first
+// character that cannot continue the number; empty or non-numeric text reads 0.
+// A magnitude beyond the double range reads as an infinity.
 double val(const QString& s);
 
-// True when the whole text (blanks and a leading sign allowed) is a number.
+// True when the whole text (blanks around, a leading sign allowed) is a number:
+// " 5", "+5", "-.25", " 1E-05", "+ .5" qualify; "*3", "", "-", "1E", "[" do not.
 bool isPlainNumber(const QString& s);
 
 // 1-based Mid/InStr as the engine's text rules count them.

@@ -6,13 +6,14 @@ void ScriptedDialogs::record(Shown s) {
 }
 
 void ScriptedDialogs::message(const QString& text) {
-    Shown s{Shown::Message, text, {}, {}, {}};
+    Shown s{Shown::Message, text, {}, {}, {}, 0, 0, {}};
     record(s);
 }
 
 bool ScriptedDialogs::askYesNo(const QString& text, const QString& title) {
     bool yes = yesNos_.isEmpty() ? yesNoFallback_ : yesNos_.takeFirst();
-    Shown s{Shown::YesNo, text, title, {}, yes ? QStringLiteral("yes") : QStringLiteral("no")};
+    Shown s{Shown::YesNo, text, title, {}, yes ? QStringLiteral("yes") : QStringLiteral("no"), 0, 0,
+            {}};
     record(s);
     return yes;
 }
@@ -20,7 +21,7 @@ bool ScriptedDialogs::askYesNo(const QString& text, const QString& title) {
 QString ScriptedDialogs::input(const QString& prompt, const QString& title,
                                const QString& defaultAnswer, double x, double y) {
     QString answer = inputs_.isEmpty() ? defaultAnswer : inputs_.takeFirst();
-    Shown s{Shown::Input, prompt, title, defaultAnswer, answer, x, y};
+    Shown s{Shown::Input, prompt, title, defaultAnswer, answer, x, y, {}};
     record(s);
     return answer;
 }
@@ -31,7 +32,7 @@ FileChoice ScriptedDialogs::openFile(const QString& initialDir, const QString& f
     QString path = files_.isEmpty() ? QString() : files_.takeFirst();
     c.cancelled = path.isEmpty();
     c.path = path;
-    Shown s{Shown::OpenFile, filter, title, {}, path};
+    Shown s{Shown::OpenFile, filter, title, {}, path, 0, 0, initialDir};
     s.initialDir = initialDir;
     record(s);
     return c;
@@ -43,7 +44,7 @@ FileChoice ScriptedDialogs::saveFile(const QString& initialDir, const QString& f
     QString path = files_.isEmpty() ? QString() : files_.takeFirst();
     c.cancelled = path.isEmpty();
     c.path = path;
-    Shown s{Shown::SaveFile, filter, title, proposedName, path};
+    Shown s{Shown::SaveFile, filter, title, proposedName, path, 0, 0, initialDir};
     s.initialDir = initialDir;
     record(s);
     return c;

@@ -1,0 +1,175 @@
+#include "app/frm_menu.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include "app/single_instance.h"
+#include "app/windows.h"
+#include "platform/gui_fonts.h"
+#include "platform/gui_twips.h"
+#include "platform/program_dir.h"
+#include "serial/frm_rs232c.h"
+#if __has_include("editor/frm_edit.h")
+#include "editor/frm_edit.h"
+#define TSSNC_HAVE_EDITOR 1
+#endif
+
+namespace {
+
+std::function<void()>& endProgramAction() {
+    static std::function<void()> f;
+    return f;
+}
+
+constexpr double kOptionWidth = 1095;
+constexpr double kButtonWidth = 1455;
+
+}  // namespace
+
+frmMenu::frmMenu() {
+    setWindowTitle(QStringLiteral("menu  Quorvane/2007.01"));
+    setFont(uiFont(9));
+    setFixedSize(twips::px(4800), twips::px(1500));
+    for (int i = 0; i < kMachineSlots; ++i) {
+        auto* o = new QRadioButton(defaultMachineDir(i), this);
+        o->setGeometry(twips::rect(120 + i * (kOptionWidth + 60), 120, kOptionWidth, 375));
+        connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        Option1[i] = o;
+    }
+    Option1[0]->setChecked(true);
+    const QString captions[3] = {QStringLiteral("ファイル編集"), QStringLiteral("rs232c入出力"),
+                                 QStringLiteral("終了")};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QPushButton(captions[i], this);
+        b->setGeometry(twips::rect(120 + i * (kButtonWidth + 120), 720, kButtonWidth, 555));
+        connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        b->installEventFilter(this);
+        Command1[i] = b;
+    }
+    for (int i = 0; i < kMachineSlots; ++i) dirs_[i] = defaultMachineDir(i);
+}
+
+void frmMenu::Form_Load() {
+    // 1. A second copy on the same program directory ends at once, silently.
+    if (anotherCopyRunning()) {
+        endProgram();
+        return;
+    }
+    // 2.
+    mmmdir();
+    // 3. Fixed place; nothing is remembered between runs.
+    move(twips::px(330), twips::px(330));
+    // 4. Slot 0 is the machine at start.
+    Option1[0]->setChecked(true);
+    Option1_Click(0);
+    // 5. The transfer window opened its port when it loaded; try once more if
+    // that failed.  A port that cannot be opened is not reported.
+    frmrs232c& t = transferWindow();
+    if (!t.port().isOpen()) t.port().open();
+}
+
+void frmMenu::mmmdir() {
+    if (configRead_) return;
+#ifdef TSSNC_HAVE_EDITOR
+    editorWindow().setTag(QStringLiteral("m"));
+#endif
+    configRead_ = true;
+    const MachineConfig cfg = loadMachineConfig(programDir());
+    for (int i = 0; i < kMachineSlots; ++i) dirs_[i] = cfg.dirs[i];
+#ifdef TSSNC_HAVE_EDITOR
+    editorWindow().setTag(cfg.orientation);
+#endif
+    for (int i = 0; i < kMachineSlots; ++i) Option1[i]->setText(dirs_[i]);
+}
+
+QString frmMenu::machineDir(int slot) const {
+    return slot >= 0 && slot < kMachineSlots ? dirs_[slot] : QString();
+}
+
+void frmMenu::Option1_Click(int index) {
+    if (index < 0 || index >= kMachineSlots) return;
+    const QString name = Option1[index]->text();
+#ifdef TSSNC_HAVE_EDITOR
+    editorWindow().Label3->setText(name);
+#endif
+    transferWindow().Label2->setText(name);
+}
+
+void frmMenu::Command1_Click(int index) {
+    switch (index) {
+    case 0:
+#ifdef TSSNC_HAVE_EDITOR
+        editorWindow().show();
+#endif
+        break;
+    case 1:
+        transferWindow().show();
+        break;
+    case 2:
+        orderlyExitAndEnd();
+        return;
+    default:
+        break;
+    }
+    hide();
+}
+
+void frmMenu::Command1_KeyDown(int /*index*/, int keyCode, int /*shift*/) {
+    if (keyCode == kKeyQ) orderlyExitAndEnd();
+}
+
+bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        for (int i = 0; i < int(Command1.size()); ++i) {
+            if (watched != Command1[i]) continue;
+            auto* k = static_cast<QKeyEvent*>(e);
+            int shift = 0;
+            if (k->modifiers() & Qt::ShiftModifier) shift |= 1;
+            if (k->modifiers() & Qt::ControlModifier) shift |= 2;
+            if (k->modifiers() & Qt::AltModifier) shift |= 4;
+            // Qt's key codes of letters are the Windows ones (Q = 81).
+            if (k->key() == Qt::Key_Q) {
+                Command1_KeyDown(i, kKeyQ, shift);
+                return true;
+            }
+            Command1_KeyDown(i, k->key() & 0xFFFF, shift);
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmMenu::Form_Unload() {
+    if (unloading_) return;
+    unloading_ = true;
+    // 1. Errors ignored: a port that will not close is not reported.
+    if (transferWindowLoaded() && transferWindow().port().isOpen()) transferWindow().port().close();
+    // 2. Every other window, with its own unload handler.
+    unloadWindowsButMenu();
+    // 3. The menu itself.
+    hide();
+    unloadMenuWindow();
+}
+
+void frmMenu::orderlyExitAndEnd() {
+    Form_Unload();
+    endProgram();
+}
+
+void frmMenu::closeEvent(QCloseEvent* e) {
+    // Closing the menu ends the program like its "終了".
+    e->accept();
+    if (!unloading_) orderlyExitAndEnd();
+}
+
+void frmMenu::setEndProgram(std::function<void()> f) { endProgramAction() = std::move(f); }
+
+void frmMenu::endProgram() {
+    if (endProgramAction())
+        endProgramAction()();
+    else
+        QCoreApplication::exit(0);
+}

@@ -1,0 +1,135 @@
+// The single instances of the windows, created on first reference.
+#include <QCoreApplication>
+#include <QPointer>
+#include "app/frm_menu.h"
+#include "app/windows.h"
+#include "platform/gui_event_pump.h"
+#include "platform/gui_qt_dialogs.h"
+#include "serial/frm_rs232c.h"
+#if __has_include("editor/frm_edit.h")
+#include "editor/frm_edit.h"
+#define TSSNC_HAVE_EDITOR 1
+#endif
+
+namespace {
+
+struct Registry {
+    QPointer<frmMenu> menu;
+#ifdef TSSNC_HAVE_EDITOR
+    QPointer<QWidget> editorWidget;
+    Frm編集* editor = nullptr;
+#endif
+    QPointer<frmrs232c> transfer;
+    Dialogs* dialogs = nullptr;
+    EventPump* pump = nullptr;
+};
+
+Registry& reg() {
+    static Registry r;
+    return r;
+}
+
+}  // namespace
+
+frmMenu& menuWindow() {
+    Registry& r = reg();
+    if (!r.menu) {
+        r.menu = new frmMenu();
+        r.menu->Form_Load();
+    }
+    return *r.menu;
+}
+
+frmrs232c& transferWindow() {
+    Registry& r = reg();
+    if (!r.transfer) {
+        r.transfer = new frmrs232c();
+        r.transfer->Form_Load();
+    }
+    return *r.transfer;
+}
+
+#ifdef TSSNC_HAVE_EDITOR
+Frm編集& editorWindow() {
+    Registry& r = reg();
+    if (!r.editorWidget) {
+        r.editor = new Frm編集();
+        r.editorWidget = r.editor;
+        r.editor->Form_Load();
+    }
+    return *r.editor;
+}
+#endif
+
+bool menuWindowLoaded() { return !reg().menu.isNull(); }
+bool editorWindowLoaded() {
+#ifdef TSSNC_HAVE_EDITOR
+    return !reg().editorWidget.isNull();
+#else
+    return false;
+#endif
+}
+bool transferWindowLoaded() { return !reg().transfer.isNull(); }
+
+void unloadWindowsButMenu() {
+    Registry& r = reg();
+    // In load order of the start-up: the editor, then the transfer window.
+#ifdef TSSNC_HAVE_EDITOR
+    if (r.editorWidget) {
+        Frm編集* e = r.editor;
+        r.editorWidget = nullptr;
+        r.editor = nullptr;
+        e->Form_Unload();
+        e->hide();
+        // A handler of the editor may still be on the stack (a drawing run).
+        e->deleteLater();
+    }
+#endif
+    if (r.transfer) {
+        frmrs232c* t = r.transfer;
+        r.transfer = nullptr;
+        t->Form_Unload();
+        t->hide();
+        t->deleteLater();
+    }
+}
+
+void unloadMenuWindow() {
+    Registry& r = reg();
+    if (r.menu) {
+        frmMenu* m = r.menu;
+        r.menu = nullptr;
+        m->hide();
+        m->deleteLater();
+    }
+}
+
+void unloadAllWindows() {
+    Registry& r = reg();
+#ifdef TSSNC_HAVE_EDITOR
+    delete r.editorWidget.data();
+    r.editor = nullptr;
+#endif
+    delete r.transfer.data();
+    delete r.menu.data();
+    // Windows unloaded in order earlier wait for the event loop; finish them now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Dialogs& windowDialogs() {
+    Registry& r = reg();
+    if (r.dialogs) return *r.dialogs;
+    static QtDialogs qt;
+    return qt;
+}
+
+void setWindowDialogs(Dialogs* d) { reg().dialogs = d; }
+
+EventPump& windowPump() {
+    Registry& r = reg();
+    if (r.pump) return *r.pump;
+    static QtEventPump qt;
+    return qt;
+}
+
+void setWindowPump(EventPump* p) { reg().pump = p; }

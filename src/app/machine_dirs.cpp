@@ -1,0 +1,84 @@
+#include "app/machine_dirs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+QString decodeIni(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString s = utf8.decode(bytes);
+    if (!utf8.hasError()) return s;
+    QStringDecoder sjis("Shift_JIS");
+    if (sjis.isValid()) return sjis.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+// Text after the first "=", or the whole line when it has none.
+QString afterEquals(const QString& line) {
+    qsizetype eq = line.indexOf(QLatin1Char('='));
+    return eq < 0 ? line : line.mid(eq + 1);
+}
+
+}  // namespace
+
+QString defaultMachineDir(int slot) {
+    static const char* const kDefaults[kMachineSlots] = {"sp2", "spg", "77q", "77r"};
+    return slot >= 0 && slot < kMachineSlots ? QString::fromLatin1(kDefaults[slot]) : QString();
+}
+
+QByteArray defaultIniBytes() {
+    return QByteArrayLiteral("Dir0 =sp2\r\nDir1 =spg\r\nDir2 =77q\r\nDir3 =77r\r\n"
+                             "tate/yoko =tate\r\n");
+}
+
+MachineConfig parseMachineConfig(const QByteArray& iniBytes) {
+    MachineConfig cfg;
+    QString text = decodeIni(iniBytes);
+    // A file edited on another system may end its lines with LF or CR alone.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+
+    int counter = 0;
+    for (const QString& line : lines) {
+        if ((line.startsWith(QLatin1String("Dir")) || line.startsWith(QLatin1String("dir"))) &&
+            counter < kMachineSlots) {
+            QString v = afterEquals(line);
+            qsizetype i = 0;
+            while (i < v.size() && v[i] == QLatin1Char(' ')) ++i;  // trailing blanks stay
+            cfg.dirs[counter++] = v.mid(i);
+        }
+        if (line.startsWith(QLatin1String("tate/yoko"))) {
+            qsizetype eq = line.indexOf(QLatin1Char('='));
+            // Without "=", the line's own first two characters are examined ("ta").
+            QString two = line.mid(eq + 1, 2);
+            cfg.orientation = two.contains(QLatin1Char('t')) ? QStringLiteral("t")
+                                                             : QStringLiteral("m");
+        }
+    }
+    for (int i = 0; i < kMachineSlots; ++i)
+        if (cfg.dirs[i].isEmpty()) cfg.dirs[i] = defaultMachineDir(i);
+    return cfg;
+}
+
+MachineConfig loadMachineConfig(const QString& programDirectory) {
+    const QString path = QDir(programDirectory).filePath(QStringLiteral("tssnc.ini"));
+    if (!QFileInfo::exists(path)) {
+        QFile out(path);
+        if (out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            out.write(defaultIniBytes());
+            out.close();
+        }
+    }
+    QFile in(path);
+    if (!QFileInfo(path).isFile() || !in.open(QIODevice::ReadOnly)) {
+        MachineConfig fallback;
+        for (int i = 0; i < kMachineSlots; ++i) fallback.dirs[i] = defaultMachineDir(i);
+        return fallback;
+    }
+    return parseMachineConfig(in.readAll());
+}

@@ -1,0 +1,193 @@
+#include "editor/fileload.h"
+
+#include "drawing/number_text.h"
+#include "editor/listing_rows.h"
+#include "platform/dialogs.h"
+#include "platform/surface.h"
+
+namespace {
+
+// Codes that never read the file first.
+bool readsFirst(int code) {
+    return code != Fileload::kWorkFile && code != Fileload::kReadoutChanged &&
+           code != Fileload::kWriteMarked && code != Fileload::kRestore;
+}
+
+void clearListingArea(Surface& s) {
+    s.fill(listing::kAreaLeft, listing::kAreaTop, listing::kAreaRight, listing::kAreaBottom,
+           colour::kButtonFace);
+}
+
+}  // namespace
+
+void Fileload::run(int code) {
+    bool didRead = false;
+    if (code < 0 || (readsFirst(code) && !store_.isRead())) {
+        readFile();
+        didRead = true;
+    }
+    const int count = store_.programCount();
+    if (code < 0) {
+        // read above
+    } else if (code == kClear) {
+        if (!didRead) clearAll();
+    } else if (code <= count) {
+        showEntry(code, false);
+    } else if (code >= kSectionBase && code < kSectionBase + store::kButtonCount) {
+        showSection(code - kSectionBase, false);
+    } else if (code > kToggleBase && code <= kToggleBase + count) {
+        showEntry(code - kToggleBase, w_.combineMode());
+    } else if (code == kWorkFile) {
+        QString error;
+        if (!store_.writeWorkFile(w_.programLabel(), w_.workFilePath(), &error))
+            w_.listingDialogs().message(error);
+    } else if (code == kReadoutChanged) {
+        showSection(-1, true);
+    } else if (code == kUnmarkAll) {
+        store_.unmarkAll();
+        showEntry(1, false);
+    } else if (code == kMarkAll) {
+        store_.markAll();
+        showEntry(1, false);
+    } else if (code == kWriteMarked) {
+        w_.writeCombinedOutput(store_.markedText());
+    } else if (code == kRestore) {
+        w_.setCurrentProgram(lastShown_);
+        w_.setCombineIndicator(store_.anyMarked());
+    }
+    lastShown_ = w_.currentProgram();
+}
+
+void Fileload::readFile() {
+    w_.setReadoutSaveEnabled(false);
+    referenceLength_ = -1;
+    readoutEdited_ = false;
+    lastShown_ = 0;
+    w_.setCurrentProgram(1);
+    w_.setSectionButton(0, nt::str(1), true);
+    clearListingArea(w_.listingSurface());
+    w_.setReadoutText(QString(), colour::kRed);
+
+    const auto outcome = store_.read(w_.currentFilePath());
+    using S = store::ProgramStore::ReadStatus;
+    if (outcome.status == S::Read) {
+        for (int k = 0; k < store::kButtonCount; ++k) {
+            const QString caption = store_.buttonCaption(k);
+            w_.setSectionButton(k, caption, !caption.isEmpty());
+        }
+        w_.setReadoutText(store_.readoutText(), colour::kBlack);
+    } else {
+        // No program, or a file refused: no listing, no sections; the header
+        // (if any) in red as it was read.
+        for (int k = 0; k < store::kButtonCount; ++k) w_.setSectionButton(k, QString(), false);
+        w_.setReadoutText(store_.headerText(), colour::kRed);
+        w_.listingDialogs().message(outcome.message);
+    }
+    w_.setProgramCount(store_.programCount());
+    w_.setCurrentProgram(0);
+}
+
+void Fileload::clearAll() {
+    store_.clear();
+    // Buttons 0..17 lose their captions and are shown (as the window is laid out).
+    for (int k = 0; k < store::kButtonCount - 1; ++k) w_.setSectionButton(k, QString(), true);
+    w_.setCombineIndicator(false);
+    clearListingArea(w_.listingSurface());
+    w_.setEditText(QStringLiteral(" "), w_.editTextColour());
+    w_.setProgramLabel(QString());
+    w_.setProgramCount(0);
+    referenceLength_ = -1;
+    readoutEdited_ = false;
+}
+
+void Fileload::showSection(int k, bool checkOnly) {
+    const QString current = w_.readoutText();
+    if (!current.isEmpty() && referenceLength_ >= 0 && current.size() != referenceLength_) {
+        w_.setReadoutChangedTag();
+        w_.setReadoutSaveEnabled(true);
+        readoutEdited_ = true;
+    }
+    if (checkOnly) return;
+    if (w_.screenMode() == 9) return;
+    // An edited read-out is kept as the operator left it (rebuilding it would
+    // throw the edits away before they can be saved); only the scroll moves.
+    if (!readoutEdited_) w_.setReadoutText(store_.readoutText(), colour::kBlack);
+    const QString head = store_.sectionText(k).left(30);
+    if (!head.isEmpty()) w_.scrollReadoutTo(head);
+    if (k == 0 && !readoutEdited_) referenceLength_ = w_.readoutText().size();
+}
+
+void Fileload::paintListing(int current, bool markToggle) {
+    Surface& s = w_.listingSurface();
+    clearListingArea(s);
+    for (const listing::Row& r : listing::rows(store_, current, markToggle))
+        s.text(r.x, r.y, listing::kTextSize, r.colour, r.text);
+}
+
+void Fileload::showEntry(int n, bool markToggle) {
+    if (!store_.isEntry(n)) return;
+    const QString kept = w_.editText();
+    const bool skip = w_.skipSaveFlag() == 1;
+    if (!skip && !markToggle) {
+        w_.offerSave();
+        if (store_.isFreeArea(lastShown_)) store_.setFreeAreaText(kept);
+        w_.setEditText(QString(), w_.editTextColour());
+    } else if (!skip && store_.isFreeArea(lastShown_)) {
+        // A mark toggle replaces the edit screen too: the free area keeps its text.
+        store_.setFreeAreaText(kept);
+    }
+    if (markToggle) store_.toggleMark(n);
+    paintListing(n, markToggle);
+    w_.setCurrentProgram(n);
+
+    if (skip) {
+        if (w_.screenMode() == 1) return;
+        w_.setEditText(kept, w_.editTextColour());
+        return;
+    }
+
+    if (store_.isFreeArea(n)) {
+        if (store_.freeAreaText().isEmpty()) store_.setFreeAreaText(store::defaultFreeAreaText());
+        w_.forgetSearchPosition();
+        w_.setProgramLabel(nt::str(n) + QStringLiteral(":") + store::kFreeAreaName);
+        w_.setEditText(store_.freeAreaText(), colour::kYellow);
+    } else {
+        w_.setEditText(store_.entryText(n), w_.editTextColour());
+        w_.forgetSearchPosition();
+        if (!markToggle) w_.setProgramLabel(nt::str(n) + QStringLiteral(":") + store_.entryFirstLine(n));
+    }
+    w_.showEditScreen();
+}
+
+void Fileload::listingKey(int keyCode) {
+    const auto r = listing::keyAction(w_.currentProgram(), keyCode, store_.programCount());
+    switch (r.action) {
+    case listing::KeyAction::Move:
+        w_.setSkipSaveFlag(0);
+        run(r.entry + (w_.combineMode() ? kToggleBase : 0));
+        break;
+    case listing::KeyAction::ToggleCombine: w_.toggleCombineMode(); break;
+    case listing::KeyAction::MarkAll: run(kMarkAll); break;
+    case listing::KeyAction::UnmarkAll: run(kUnmarkAll); break;
+    case listing::KeyAction::HideWindow:
+        w_.leaveToMenu();
+        run(w_.currentProgram());
+        break;
+    case listing::KeyAction::None: break;
+    }
+    w_.refreshListingKeyCatcher();
+}
+
+void Fileload::keyCatcherPress(double x) {
+    const auto a = listing::text2PressAction(x);
+    if (a == listing::KeyAction::MarkAll) run(kMarkAll);
+    else if (a == listing::KeyAction::UnmarkAll) run(kUnmarkAll);
+}
+
+void Fileload::listingPress(int button, double x, double y) {
+    if (x < 5280 || x > 11280 || y < 300) return;
+    w_.setSkipSaveFlag(0);
+    const int entry = listing::entryAt(x, y, store_.programCount());
+    if (entry == 0) return;
+    run(entry + ((button == 2 && w_.combineMode()) ? kToggleBase : 0));
+}

@@ -1,0 +1,420 @@
+#include "editor/frm_edit_controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QPalette>
+#include <QRegion>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include "platform/gui_twips.h"
+
+namespace {
+
+QColor qc(colour::Rgb c) { return QColor(colour::red(c), colour::green(c), colour::blue(c)); }
+colour::Rgb rgbOf(const QColor& c) { return colour::rgb(c.red(), c.green(), c.blue()); }
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Paragraph breaks of the document as CR LF; any CR, LF or CR LF of a caller's
+// text becomes one paragraph break.
+QString withCrLf(const QString& plain) {
+    QString out;
+    out.reserve(plain.size() + plain.size() / 16);
+    for (QChar c : plain) {
+        if (c == QLatin1Char('\n'))
+            out += kCrLf;
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString withLf(const QString& t) {
+    QString s = t;
+    s.replace(kCrLf, QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+int vbButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+// ---- key codes ------------------------------------------------------------
+
+int vbShift(Qt::KeyboardModifiers m) {
+    int s = 0;
+    if (m & Qt::ShiftModifier) s |= 1;
+    if (m & Qt::ControlModifier) s |= 2;
+    if (m & Qt::AltModifier) s |= 4;
+    return s;
+}
+
+int vbKeyCode(const QKeyEvent* e) {
+    const int k = e->key();
+    const bool keypad = e->modifiers() & Qt::KeypadModifier;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return 65 + (k - Qt::Key_A);
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return keypad ? 96 + (k - Qt::Key_0) : 48 + (k - Qt::Key_0);
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Pause: return 19;
+    case Qt::Key_CapsLock: return 20;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    // Keys that carry a different character per layout: the codes of a Japanese
+    // keyboard, where "*" shares the ":" key (186) and "/" has its own (191).
+    case Qt::Key_Asterisk: return keypad ? 106 : 186;
+    case Qt::Key_Plus: return keypad ? 107 : 187;
+    case Qt::Key_Minus: return keypad ? 109 : 189;
+    case Qt::Key_Period: return keypad ? 110 : 190;
+    case Qt::Key_Slash: return keypad ? 111 : 191;
+    case Qt::Key_Colon: return 186;
+    case Qt::Key_Semicolon: return 187;
+    case Qt::Key_Comma:
+    case Qt::Key_Less: return 188;
+    case Qt::Key_Equal: return 189;
+    case Qt::Key_Greater: return 190;
+    case Qt::Key_Question: return 191;
+    case Qt::Key_At:
+    case Qt::Key_QuoteLeft: return 192;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft: return 219;
+    case Qt::Key_Backslash:
+    case Qt::Key_Bar:
+    case Qt::Key_yen: return 220;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight: return 221;
+    case Qt::Key_AsciiCircum:
+    case Qt::Key_Apostrophe: return 222;
+    default: return 0;
+    }
+}
+
+// ---- place and colours -----------------------------------------------------
+
+void TwipPlace::place(double left, double top, double width, double height) {
+    l_ = left;
+    t_ = top;
+    w_ = width;
+    h_ = height;
+    apply();
+}
+
+void TwipPlace::apply() {
+    self_->setGeometry(twips::px(l_), twips::px(t_),
+                       std::max(0, twips::px(w_)), std::max(0, twips::px(h_)));
+}
+
+void setWidgetBackColor(QWidget* w, colour::Rgb c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, qc(c));
+    p.setColor(QPalette::Window, qc(c));
+    p.setColor(QPalette::Button, qc(c));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setWidgetForeColor(QWidget* w, colour::Rgb c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, qc(c));
+    p.setColor(QPalette::WindowText, qc(c));
+    p.setColor(QPalette::ButtonText, qc(c));
+    w->setPalette(p);
+}
+
+// ---- RichTextBox -----------------------------------------------------------
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), TwipPlace(this) {
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setBackColor(colour::kWhite);
+}
+
+QString RichTextBox::text() const { return withCrLf(toPlainText()); }
+
+void RichTextBox::setText(const QString& t) {
+    const QTextCharFormat f = currentCharFormat();
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    c.setBlockCharFormat(f);
+    c.insertText(withLf(t), f);
+    c.setPosition(0);
+    setTextCursor(c);
+    setCurrentCharFormat(f);
+}
+
+int RichTextBox::toDoc(int tp) const {
+    const QString p = toPlainText();
+    int doc = 0, t = 0;
+    for (QChar c : p) {
+        int step = c == QLatin1Char('\n') ? 2 : 1;
+        if (t + step > tp) break;
+        t += step;
+        ++doc;
+    }
+    return doc;
+}
+
+int RichTextBox::toText(int dp) const {
+    const QString p = toPlainText();
+    dp = std::clamp(dp, 0, int(p.size()));
+    return dp + int(QStringView(p).left(dp).count(QLatin1Char('\n')));
+}
+
+int RichTextBox::selStart() const { return toText(textCursor().selectionStart()); }
+
+void RichTextBox::setSelStart(int pos) {
+    QTextCursor c = textCursor();
+    c.setPosition(toDoc(std::max(0, pos)));
+    setTextCursor(c);
+}
+
+int RichTextBox::selLength() const {
+    QTextCursor c = textCursor();
+    return toText(c.selectionEnd()) - toText(c.selectionStart());
+}
+
+void RichTextBox::setSelLength(int len) {
+    QTextCursor c = textCursor();
+    int start = c.selectionStart();
+    int end = toDoc(toText(start) + std::max(0, len));
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+QString RichTextBox::selText() const {
+    QString s = textCursor().selectedText();
+    s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return withCrLf(s);
+}
+
+void RichTextBox::setSelText(const QString& t) {
+    QTextCursor c = textCursor();
+    c.insertText(withLf(t), currentCharFormat());
+    setTextCursor(c);
+}
+
+void RichTextBox::setSelColor(colour::Rgb c) { setTextColor(qc(c)); }
+
+colour::Rgb RichTextBox::selColor() const {
+    const QTextCharFormat f = currentCharFormat();
+    if (f.hasProperty(QTextFormat::ForegroundBrush)) return rgbOf(f.foreground().color());
+    return rgbOf(palette().color(QPalette::Text));
+}
+
+void RichTextBox::setSelFontSize(double points) {
+    if (points > 0) setFontPointSize(points);
+}
+
+double RichTextBox::selFontSize() const {
+    const double s = currentCharFormat().fontPointSize();
+    return s > 0 ? s : font().pointSizeF();
+}
+
+void RichTextBox::setBackColor(colour::Rgb c) {
+    back_ = c;
+    setWidgetBackColor(this, c);
+}
+
+int RichTextBox::find(const QString& what, int start, int end) {
+    if (what.isEmpty()) return -1;
+    const QString t = text();
+    int at = t.indexOf(what, std::max(0, start), Qt::CaseInsensitive);
+    if (at < 0) return -1;
+    if (end >= 0 && at + what.size() > end) return -1;
+    setSelStart(at);
+    setSelLength(int(what.size()));
+    ensureCursorVisible();
+    return at;
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* e) {
+    int code = vbKeyCode(e);
+    if (code != 0 && onKeyDown) {
+        onKeyDown(code, vbShift(e->modifiers()));
+        if (code == 0) {
+            e->accept();
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(e);
+}
+
+void RichTextBox::focusInEvent(QFocusEvent* e) {
+    QTextEdit::focusInEvent(e);
+    if (onGotFocus) onGotFocus();
+}
+
+void RichTextBox::focusOutEvent(QFocusEvent* e) {
+    QTextEdit::focusOutEvent(e);
+    if (onLostFocus) onLostFocus();
+}
+
+// ---- TextBox ---------------------------------------------------------------
+
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent), TwipPlace(this) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setBackColor(colour::kWhite);
+}
+
+QString TextBox::text() const { return withCrLf(toPlainText()); }
+void TextBox::setText(const QString& t) { setPlainText(withLf(t)); }
+
+void TextBox::setBackColor(colour::Rgb c) {
+    back_ = c;
+    setWidgetBackColor(this, c);
+}
+
+void TextBox::setForeColor(colour::Rgb c) {
+    fore_ = c;
+    setWidgetForeColor(this, c);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+    int code = vbKeyCode(e);
+    if (code != 0 && onKeyDown) {
+        onKeyDown(code, vbShift(e->modifiers()));
+        if (code == 0) {
+            e->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void TextBox::focusInEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusInEvent(e);
+    if (onGotFocus) onGotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusOutEvent(e);
+    if (onLostFocus) onLostFocus();
+}
+
+void TextBox::mousePressEvent(QMouseEvent* e) {
+    QPlainTextEdit::mousePressEvent(e);
+    if (onMouseDown)
+        onMouseDown(vbButton(e->button()), vbShift(e->modifiers()),
+                    twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+}
+
+// ---- Label -----------------------------------------------------------------
+
+Label::Label(QWidget* parent) : QLabel(parent), TwipPlace(this) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackColor(colour::kButtonFace);
+}
+
+void Label::setBackColor(colour::Rgb c) {
+    back_ = c;
+    setWidgetBackColor(this, c);
+}
+
+void Label::setForeColor(colour::Rgb c) {
+    fore_ = c;
+    setWidgetForeColor(this, c);
+}
+
+void Label::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton && onClick) onClick();
+}
+
+// ---- CommandButton ---------------------------------------------------------
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipPlace(this) {
+    setBackColor(colour::kButtonFace);
+}
+
+void CommandButton::setBackColor(colour::Rgb c) {
+    back_ = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Button, qc(c));
+    setPalette(p);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* e) {
+    int code = vbKeyCode(e);
+    if (code != 0 && onKeyDown) {
+        onKeyDown(code, vbShift(e->modifiers()));
+        if (code == 0) {
+            e->accept();
+            return;
+        }
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void CommandButton::focusInEvent(QFocusEvent* e) {
+    QPushButton::focusInEvent(e);
+    if (onGotFocus) onGotFocus();
+}
+
+// ---- SurfaceCanvas ---------------------------------------------------------
+
+SurfaceCanvas::SurfaceCanvas(QWidget* parent) : QWidget(parent) {
+    // Clicks on the surface leave the keyboard focus where it is.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SurfaceCanvas::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    if (image_) {
+        p.drawImage(e->rect(), *image_, e->rect());
+        // Beyond the image (a resize not yet followed): the window colour.
+        QRegion rest = QRegion(e->rect()) - QRegion(image_->rect());
+        for (const QRect& r : rest) p.fillRect(r, palette().color(QPalette::Window));
+    } else {
+        p.fillRect(e->rect(), palette().color(QPalette::Window));
+    }
+}
+
+void SurfaceCanvas::mousePressEvent(QMouseEvent* e) {
+    if (onMouseDown)
+        onMouseDown(vbButton(e->button()), vbShift(e->modifiers()),
+                    twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+}
+
+void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (onDoubleClick)
+        onDoubleClick(vbButton(e->button()), vbShift(e->modifiers()),
+                      twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+}
+
+void SurfaceCanvas::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (onResize) onResize(width(), height());
+}

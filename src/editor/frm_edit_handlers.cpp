@@ -1,0 +1,214 @@
+// Frm編集: activation, focus, closing, the transfer window, the section
+// buttons, the combine switch, the timer and the two-screen layout.
+#include <QAction>
+#include <QMenuBar>
+#include <QTimer>
+#include "app/frm_menu.h"
+#include "app/windows.h"
+#include "editor/frm_edit.h"
+#include "platform/dialogs.h"
+#include "platform/program_dir.h"
+#include "serial/frm_rs232c.h"
+
+namespace {
+
+const QString kText2Focused = QStringLiteral("ﾌｧｲﾙ\r\n選択");
+
+}  // namespace
+
+// ---- activation --------------------------------------------------------------
+
+void Frm編集::Form_Activate() {
+    activating_ = true;
+
+    // 1. No tab stops: Tab belongs to the edit screen, not to moving the focus.
+    for (QWidget* c : controls())
+        c->setFocusPolicy(Qt::FocusPolicy(c->focusPolicy() & ~Qt::TabFocus));
+
+    // 2, 3.
+    RichTextBox2->setHeight(formHeight() - 1200);
+    screenMode = 99;
+
+    // 4. Text colour of new edit text from the scheme.
+    if (RichTextBox2->backColor() == colour::fromVb(kDarkBackVb)) {
+        RichTextBox2->setSelColor(colour::fromVb(kYellowVb));
+        editTextColour = float(kYellowVb);
+    } else {
+        RichTextBox2->setSelColor(colour::fromVb(kDarkBlueVb));
+        editTextColour = float(kDarkBlueVb);
+    }
+
+    if (!fileName.isEmpty()) {
+        // 5. Screens emptied meanwhile (a drawing run) come back as last taken.
+        restoreScreens();
+    } else {
+        // 6. No file yet: ask for one.
+        fileName = askFileToRead();
+        setWindowTitle(fileName + kTitleSuffix);
+        show();
+        if (!fileName.isEmpty()) {
+            short code = -1;
+            fileload(code);
+            Command1_Click(0);
+            Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing
+        }
+    }
+
+    // 7. The listing layout is painted once more by the timer.
+    if (!Text2->isHidden()) {
+        screenMode = 1;
+        Timer1->start(1);
+    }
+
+    // 8. Size and colour applied to the whole edit text.  Both font commands in a
+    // row would leave 72 points at 70; the size is re-applied as it stands.
+    setEditFontSize(RichTextBox2->fontSize());
+
+    activating_ = false;
+}
+
+void Frm編集::restoreScreens() {
+    if (RichTextBox1->text().isEmpty()) {
+        RichTextBox1->setText(savedReadout.text);
+        RichTextBox1->setSelStart(savedReadout.caret);
+        RichTextBox1->setSelLength(savedReadout.selLength);
+    }
+    if (RichTextBox2->text().isEmpty()) {
+        Label1->setCaption(savedProgramName);
+        RichTextBox2->setSelColor(colour::fromVb(quint32(editTextColour)));
+        RichTextBox2->setText(savedEdit.text);
+        RichTextBox2->setSelStart(savedEdit.caret);
+        RichTextBox2->setSelLength(savedEdit.selLength);
+    }
+}
+
+QString Frm編集::machineDir() const { return programPath(Label3->caption()); }
+
+QString Frm編集::readFilter() const {
+    const QString ext = Label3->caption().right(3);
+    return ext + QStringLiteral("ファイル (*.") + ext + QStringLiteral(")|*.") + ext +
+           QStringLiteral("|") + QStringLiteral("すべてのファイル 　(*.*)|*.*|") +
+           QStringLiteral("ＮＣ　ファイル (*.NC)|*.NC|") +
+           QStringLiteral("テキスト ファイル (*.txt)|*.txt|");
+}
+
+QString Frm編集::askFileToRead() {
+    FileChoice c = dialogs().openFile(machineDir(), readFilter(), QString());
+    return c.cancelled ? QString() : c.path;
+}
+
+// ---- focus, double click, closing ---------------------------------------------
+
+void Frm編集::storeScreens() {
+    savedReadout = {RichTextBox1->text(), RichTextBox1->selStart(), RichTextBox1->selLength()};
+    savedEdit = {RichTextBox2->text(), RichTextBox2->selStart(), RichTextBox2->selLength()};
+    savedProgramName = Label1->caption();
+}
+
+void Frm編集::Form_GotFocus() { storeScreens(); }
+
+void Frm編集::Form_DblClick() {
+    Timer1->stop();
+    short code = programNo;
+    fileload(code);
+    編集_Click();
+}
+
+void Frm編集::Form_QueryUnload(bool& cancel, int unloadMode) {
+    if (unloadMode != 0) return;
+    // The close box only hides the window: it stays loaded with its texts.
+    cancel = true;
+    showEveryControl(false);
+    for (CommandButton* b : Command1)
+        if (b->caption().isEmpty()) b->hide();
+    終了_Click();
+}
+
+void Frm編集::Form_Unload() {
+    mysave();
+    storeScreens();
+    abortFlag = 9999;  // a drawing run in progress stops at its next yield
+    showMenuWindow();
+    hide();
+}
+
+void Frm編集::終了_Click() { Form_Unload(); }
+
+void Frm編集::送受信_Click() {
+    myhide();
+    showTransferWindow();
+    hide();
+}
+
+void Frm編集::showMenuWindow() { menuWindow().show(); }
+void Frm編集::showTransferWindow() { transferWindow().show(); }
+
+void Frm編集::showEveryControl(bool skipEmptyCaptions) {
+    for (QWidget* c : controls()) {
+        if (skipEmptyCaptions) {
+            if (auto* l = dynamic_cast<Label*>(c); l && l->caption().isEmpty()) continue;
+            if (auto* b = dynamic_cast<CommandButton*>(c); b && b->caption().isEmpty()) continue;
+        }
+        c->show();
+    }
+    for (QAction* a : menuItems()) a->setVisible(true);
+    menuBar()->show();
+}
+
+// ---- section buttons, combine switch, timer, listing key catcher -----------------
+
+void Frm編集::Command1_Click(int index) {
+    if (index < 0 || index >= kSectionButtons) return;
+    for (CommandButton* b : Command1) b->setBackColor(colour::kButtonFace);
+    Command1[size_t(index)]->setBackColor(colour::kYellow);
+    short code = short(1000 + index);
+    fileload(code);
+    Command1[size_t(index)]->setFocus();
+}
+
+void Frm編集::Command1_KeyDown(int /*index*/, int& keyCode, int /*shift*/) {
+    if (keyCode == 120) {  // F9
+        個別プログラム名表示_Click();
+        Text2->setFocus();
+    }
+}
+
+void Frm編集::Label2_Click() {
+    if (Label2->backColor() == colour::kYellow) {
+        Label2->setBackColor(backColor());
+        Label2->setCaption(kCombineOffCaption);
+    } else {
+        Label2->setCaption(kCombineOnCaption);
+        Label2->setBackColor(colour::kYellow);
+    }
+}
+
+void Frm編集::Timer1_Timer() {
+    if (screenMode == 1) {
+        skipSave = 1;
+        screenMode = 99;
+        個別プログラム名表示_Click();
+    }
+    screenMode = 99;
+}
+
+void Frm編集::Text2_GotFocus() { Text2->setText(kText2Focused); }
+void Frm編集::Text2_LostFocus() { Text2->setText(QString()); }
+
+// ---- two-screen layout -------------------------------------------------------------
+
+void Frm編集::w画面_Click() {
+    screenMode = 9;
+    for (int i = 0; i < kListingButtons; ++i) Command1[size_t(i)]->hide();
+    RichTextBox1->show();
+    Text2->hide();
+    RichTextBox2->setLeft(Command1[0]->left());
+    RichTextBox2->setWidth(formWidth() - RichTextBox1->width());
+    RichTextBox2->setHeight(formHeight() - 1200);
+    if (RichTextBox1->tag == QStringLiteral("1")) 読出し画面保存->setEnabled(true);
+    編集->setEnabled(true);
+    検索->setEnabled(true);
+    読出しファイル内検索->setEnabled(true);
+    w画面->setEnabled(false);
+    Text1->hide();
+}

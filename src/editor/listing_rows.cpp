@@ -1,0 +1,82 @@
+#include "editor/listing_rows.h"
+
+#include "drawing/number_text.h"
+#include "editor/program_store.h"
+
+#include <cmath>
+
+namespace listing {
+
+double rowX(int entry) { return entry <= kRowsPerColumn ? kFirstColumnX : kSecondColumnX; }
+
+double rowY(int entry) {
+    const int r = entry <= kRowsPerColumn ? entry : entry - kRowsPerColumn;
+    return kRowHeight * r + kRowBase;
+}
+
+QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle) {
+    QList<Row> out;
+    const int count = st.programCount();
+    for (int i = 1; i <= count; ++i) {
+        Row r;
+        r.entry = i;
+        r.x = rowX(i);
+        r.y = rowY(i);
+        const bool marked = st.isMarked(i);
+        if (i == current)
+            r.mark = (markToggle && marked) ? kMarked : kCurrent;
+        else
+            r.mark = marked ? kMarked : kUnmarked;
+        r.colour = marked ? colour::kRed : colour::kBlue;
+        r.text = nt::str(i) + r.mark + QStringLiteral(" : ") + st.entryName(i);
+        out.append(r);
+    }
+    return out;
+}
+
+int entryAt(double x, double y, int count) {
+    if (x < 5280 || x > 11280 || y < 300) return 0;
+    const int r = int(std::floor((y - 450) / kRowHeight));
+    if (r < 0 || r >= kRowsPerColumn) return 0;
+    if (x < 7500) {
+        if (r + 1 <= count) return r + 1;
+    }
+    if (r + 1 + kRowsPerColumn <= count) return r + 1 + kRowsPerColumn;
+    return 0;
+}
+
+KeyResult keyAction(int current, int keyCode, int count) {
+    switch (keyCode) {
+    case key::Space: return {KeyAction::ToggleCombine, 0};
+    case key::Multiply:
+    case key::Semicolon: return {KeyAction::MarkAll, 1};
+    case key::Divide:
+    case key::Slash: return {KeyAction::UnmarkAll, 1};
+    case key::Q:
+    case key::Esc: return {KeyAction::HideWindow, 0};
+    default: break;
+    }
+    if (count < 1) return {};
+    switch (keyCode) {
+    case key::Enter:
+    case key::Down: return {KeyAction::Move, current >= count || current < 1 ? 1 : current + 1};
+    case key::Up: return {KeyAction::Move, current <= 1 || current > count ? count : current - 1};
+    case key::Right:
+        if (current < kRowsPerColumn + 1 && current + kRowsPerColumn <= count)
+            return {KeyAction::Move, current + kRowsPerColumn};
+        return {};
+    case key::Left:
+        if (current > kRowsPerColumn && current - kRowsPerColumn >= 1)
+            return {KeyAction::Move, current - kRowsPerColumn};
+        return {};
+    default: return {};
+    }
+}
+
+KeyAction text2PressAction(double x) {
+    if (x > 4400) return KeyAction::UnmarkAll;
+    if (x >= 3700) return KeyAction::MarkAll;
+    return KeyAction::None;
+}
+
+}  // namespace listing

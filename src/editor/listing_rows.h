@@ -1,0 +1,76 @@
+#pragma once
+// The program listing painted on the editor window: where each row stands, its
+// text and colour, and what the keys of Text2 and the mouse on the listing do.
+// Pure functions of the store and the current entry, so the window, the CLI and
+// the tests agree.
+#include <QList>
+#include <QString>
+
+#include "platform/colour.h"
+
+namespace store {
+class ProgramStore;
+}
+
+namespace listing {
+
+// The listing area of the window surface (twips).
+constexpr double kAreaLeft = 5200;
+constexpr double kAreaTop = 448;
+constexpr double kAreaRight = 11280;
+constexpr double kAreaBottom = 12713;
+// Rows: 56 in the first column, the rest in the second.
+constexpr int kRowsPerColumn = 56;
+constexpr double kRowHeight = 179;
+constexpr double kRowBase = 298;
+constexpr double kFirstColumnX = 5300;
+constexpr double kSecondColumnX = 8000;
+constexpr double kTextSize = 9;  // points
+
+inline const QString kUnmarked = QStringLiteral("○");
+inline const QString kMarked = QStringLiteral("◎");
+inline const QString kCurrent = QStringLiteral("●");
+
+// Label2 in its two states.
+inline const QString kCombineOffCaption = QStringLiteral("結合ﾓｰﾄﾞ：ｽﾍﾟｰｽ or ここをｸﾘｯｸ");
+inline const QString kCombineOnCaption =
+    QStringLiteral("結合:右ｸﾘｯｸ 結合ﾓｰﾄﾞ解除:ｽﾍﾟｰｽ 全選択:* 全解除:/");
+constexpr colour::Rgb kCombineOnColour = colour::kYellow;
+
+struct Row {
+    int entry = 0;
+    double x = 0, y = 0;
+    QString text;       // " 1● : O0001"
+    QString mark;       // ○ ◎ ●
+    colour::Rgb colour = colour::kBlue;
+};
+
+// Position of the row of an entry (1-based).
+double rowX(int entry);
+double rowY(int entry);
+
+// Rows of entries 1..programCount().  `current` shows "●"; in a mark toggle
+// the current entry shows "◎" when marked and "●" (blue) when not.
+QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle);
+
+// A press on the listing at (x, y) twips: the entry it picks, or 0 when the
+// press is ignored.
+int entryAt(double x, double y, int count);
+
+// Keys of Text2.
+namespace key {
+constexpr int Enter = 13, Esc = 27, Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, Q = 81;
+constexpr int Multiply = 106, Divide = 111, Semicolon = 186, Slash = 191;
+}  // namespace key
+
+enum class KeyAction { None, Move, ToggleCombine, MarkAll, UnmarkAll, HideWindow };
+struct KeyResult {
+    KeyAction action = KeyAction::None;
+    int entry = 0;  // the entry moved to (Move), 1 for MarkAll/UnmarkAll
+};
+KeyResult keyAction(int current, int keyCode, int count);
+
+// A press in Text2 at x twips: "*" from 3700 to 4400, "/" beyond 4400.
+KeyAction text2PressAction(double x);
+
+}  // namespace listing

@@ -1,0 +1,51 @@
+#pragma once
+// The drawing surface of a window: a QImage backing store that the window shows
+// in its paintEvent.  Coordinates come in twips and are turned into pixels by the
+// logical DPI (96 dpi = 15 twips per pixel).
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include "platform/surface.h"
+
+class ImageSurface : public Surface {
+public:
+    // A surface of widthPx x heightPx pixels, filled with the background colour.
+    // screenPx is the screen size in pixels (for screenWidth/Height); an empty
+    // size takes the primary screen's, or the surface size when there is none.
+    explicit ImageSurface(int widthPx, int heightPx, double logicalDpi = 96.0,
+                          QSize screenPx = {}, colour::Rgb background = colour::kWhite);
+
+    void fill(double x1, double y1, double x2, double y2, colour::Rgb c) override;
+    void line(double x1, double y1, double x2, double y2, colour::Rgb c) override;
+    void point(double x, double y, colour::Rgb c) override;
+    void circle(double cx, double cy, double r, colour::Rgb c) override;
+    void text(double x, double y, double size, colour::Rgb c, const QString& str) override;
+    double width() const override { return image_.width() * tpp_; }
+    double height() const override { return image_.height() * tpp_; }
+    double screenWidth() const override { return screen_.width() * tpp_; }
+    double screenHeight() const override { return screen_.height() * tpp_; }
+
+    // New size in pixels; what was painted stays where it was, new area gets the
+    // background colour.
+    void resize(int widthPx, int heightPx);
+    void clear();  // the whole surface to the background colour
+    void setBackground(colour::Rgb c) { background_ = c; }
+    colour::Rgb background() const { return background_; }
+
+    double twipsPerPixel() const { return tpp_; }
+    double toPixels(double twips) const { return twips / tpp_; }
+    const QImage& image() const { return image_; }
+
+    // Called with the changed pixel rectangle after each operation, so that the
+    // window can schedule a repaint of just that part.
+    void setOnChanged(std::function<void(const QRect&)> f) { onChanged_ = std::move(f); }
+
+private:
+    void changed(const QRect& r);
+    QImage image_;
+    double dpi_;
+    double tpp_;
+    QSize screen_;
+    colour::Rgb background_;
+    std::function<void(const QRect&)> onChanged_;
+};

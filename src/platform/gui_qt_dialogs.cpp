@@ -1,0 +1,86 @@
+#include "platform/gui_qt_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include "platform/file_filter.h"
+#include "platform/gui_fonts.h"
+
+namespace {
+
+// Screen twips -> pixels by the screen's logical DPI.
+int toPixels(double twips) {
+    QScreen* s = QGuiApplication::primaryScreen();
+    double dpi = s ? s->logicalDotsPerInch() : 96.0;
+    return qRound(twips * dpi / 1440.0);
+}
+
+FileChoice runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& dir,
+                         const QString& filter, const QString& title, const QString& name) {
+    QFileDialog d(parent, title, dir);
+    d.setAcceptMode(mode);
+    d.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                  : QFileDialog::AnyFile);
+    // The descriptions already show their patterns; do not show them twice.
+    d.setOption(QFileDialog::HideNameFilterDetails, true);
+    QStringList filters = qtNameFilters(filter);
+    if (!filters.isEmpty()) {
+        d.setNameFilters(filters);
+        d.selectNameFilter(filters.first());
+    }
+    if (!name.isEmpty()) d.selectFile(name);
+    FileChoice c;
+    if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
+        c.path = QDir::toNativeSeparators(d.selectedFiles().first());
+        c.cancelled = c.path.isEmpty();
+    }
+    return c;
+}
+
+}  // namespace
+
+QtDialogs::QtDialogs(QWidget* parent, const QString& title) : parent_(parent), title_(title) {}
+
+QWidget* QtDialogs::parentWidget() const {
+    if (parent_ && parent_->isVisible()) return parent_;
+    return QApplication::activeWindow();
+}
+
+void QtDialogs::message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::Ok, parentWidget());
+    box.setFont(uiFont(9));
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title.isEmpty() ? title_ : title, text,
+                    QMessageBox::Yes | QMessageBox::No, parentWidget());
+    box.setFont(uiFont(9));
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& title,
+                         const QString& defaultAnswer, double x, double y) {
+    QInputDialog d(parentWidget());
+    d.setWindowTitle(title.isEmpty() ? title_ : title);
+    d.setLabelText(prompt);
+    d.setTextValue(defaultAnswer);
+    d.setFont(uiFont(9));
+    d.move(toPixels(x), toPixels(y));
+    if (d.exec() != QDialog::Accepted) return {};
+    return d.textValue();
+}
+
+FileChoice QtDialogs::openFile(const QString& initialDir, const QString& filter,
+                               const QString& title) {
+    return runFileDialog(parentWidget(), QFileDialog::AcceptOpen, initialDir, filter, title, {});
+}
+
+FileChoice QtDialogs::saveFile(const QString& initialDir, const QString& filter,
+                               const QString& title, const QString& proposedName) {
+    return runFileDialog(parentWidget(), QFileDialog::AcceptSave, initialDir, filter, title,
+                         proposedName);
+}

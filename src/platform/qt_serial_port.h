@@ -1,0 +1,60 @@
+#pragma once
+// The serial line on QSerialPort.  Settings are kept as the text the windows set
+// ("9600,e,7,1") and applied to the device whenever it is (or becomes) open.  The
+// port number names the device through serialDeviceName() at each open.
+#include <QSerialPort>
+#include <memory>
+#include "platform/serial_port.h"
+
+class QtSerialPort : public SerialPort {
+public:
+    QtSerialPort();
+    ~QtSerialPort() override;
+
+    bool setSettings(const QString& settings) override;
+    QString settings() const override { return settings_; }
+    void setHandshaking(Handshaking h) override;
+    Handshaking handshaking() const override { return handshaking_; }
+    // Takes effect at the next open (an open port stays on its device).
+    void setPortNumber(int n) override { number_ = n; }
+    int portNumber() const override { return number_; }
+    bool open() override;
+    void close() override;
+    bool isOpen() const override;
+    qint64 write(const QByteArray& bytes) override;
+    QByteArray readAll() override;
+    void setEventCallback(std::function<void(Event)> cb) override { callback_ = std::move(cb); }
+
+    // For a sender that must wait while flow control holds the line.
+    qint64 bytesToWrite() const;
+    bool waitForBytesWritten(int msecs);
+    // Device of the current port number (as the next open would use it).
+    QString deviceName() const;
+    // Device the port is open on; empty when closed.
+    QString openDeviceName() const { return isOpen() ? openDevice_ : QString(); }
+    QString errorString() const;
+
+    struct LineSettings {
+        qint32 baud = 9600;
+        QSerialPort::Parity parity = QSerialPort::EvenParity;
+        QSerialPort::DataBits dataBits = QSerialPort::Data7;
+        QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+    };
+    // "baud,parity,data,stop": baud a positive whole number, parity one of
+    // n e o m s (any case), data bits 5 to 8, stop bits 1, 1.5 or 2.
+    static bool parseSettings(const QString& text, LineSettings* out);
+
+private:
+    void applyLine();
+    void applyFlowControl();
+    std::unique_ptr<QSerialPort> dev_;
+    QString settings_ = QStringLiteral("9600,e,7,1");
+    LineSettings line_;
+    Handshaking handshaking_ = Handshaking::RtsXonXoff;
+    int number_ = 1;
+    QString openDevice_;
+    std::function<void(Event)> callback_;
+};
+
+// Display name of a handshaking mode: "None", "XOnXoff", "RTS", "RTSXOnXOff".
+QString handshakingName(SerialPort::Handshaking h);

@@ -1,0 +1,79 @@
+// tssnc-cli eval: the output contract other tools read.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include "common/temp_home.h"
+
+namespace {
+
+struct EvalRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+EvalRun runEval(const QStringList& expressions) {
+    TempHome home;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TSSNC_CLI_PATH), QStringList{"eval"} + expressions);
+    EvalRun r;
+    if (!p.waitForFinished(30000)) return r;
+    r.exitCode = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput()).toStdString();
+    return r;
+}
+
+}  // namespace
+
+TEST(EvalCli, OneResultLinePerExpressionWithTheLeadingBlank) {
+    const EvalRun r = runEval({"1+2*3", "-1/3", "SIN[30]", "[1+2]*3"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out,
+              "value: \" 7\"\n"
+              "value: \"-.33334\"\n"
+              "value: \" .49999\"\n"
+              "value: \" 9\"\n");
+}
+
+TEST(EvalCli, ReportedFaultsGiveMessagesThenEmpty) {
+    const EvalRun r = runEval({"3*-2", "5/[2-2]", "2+]", "#1+2", "7"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out,
+              "message: 文法エラーです3*-2\n"
+              "empty\n"
+              "message: 0で割り算です 終了します\n"
+              "empty\n"
+              "message: [の数が合いません\n"
+              "empty\n"
+              "message: #1+2判別不能文字があります   \\n#\\n\n"
+              "empty\n"
+              "value: \" 7\"\n");
+}
+
+TEST(EvalCli, ArithmeticFaultsGiveOneFaultLine) {
+    const EvalRun r = runEval({"5/0", "7 MOD 0", "SQRT[-1]", "ACOS[0]", "1+1"});
+    EXPECT_EQ(r.exitCode, 0);
+    const QStringList lines = QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << r.out;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(lines[i].startsWith("fault: ")) << lines[i].toStdString();
+        EXPECT_GT(lines[i].size(), 7);
+    }
+    EXPECT_EQ(lines[4], "value: \" 2\"");
+}
+
+TEST(EvalCli, BackslashInAMessageIsEscaped) {
+    const EvalRun r = runEval({"1\\2"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "message: 1\\\\2判別不能文字があります   \\n\\\\\\n\nempty\n");
+}
+
+TEST(EvalCli, NoExpressionIsAUsageError) {
+    const EvalRun r = runEval({});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+}

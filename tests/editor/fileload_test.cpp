@@ -1,0 +1,295 @@
+// fileload and the listing's keys and mouse, driven through a plain window.
+#include <gtest/gtest.h>
+
+#include "common/temp_home.h"
+#include "editor/fileload.h"
+#include "editor/listing_rows.h"
+#include "platform/recording_surface.h"
+#include "platform/scripted_dialogs.h"
+
+namespace {
+
+struct FakeWindow : ListingWindow {
+    QString path;
+    int current = 0, skip = 0, mode = 99, count = -1;
+    colour::Rgb editColour = colour::kYellow;
+    QString edit, label1, readout, scrolledTo, combined;
+    colour::Rgb lastEditColour = 0;
+    bool readoutTag = false, readoutSave = false, combine = false, indicator = false;
+    QString captions[19];
+    bool visible[19] = {};
+    int saveOffers = 0, searchForgets = 0, leaves = 0, keyCatcher = 0;
+    RecordingSurface surface{15000, 12000, 15000, 12000};
+    ScriptedDialogs dialogs;
+    QString work;
+
+    QString currentFilePath() const override { return path; }
+    int currentProgram() const override { return current; }
+    void setCurrentProgram(int n) override { current = n; }
+    int skipSaveFlag() const override { return skip; }
+    void setSkipSaveFlag(int v) override { skip = v; }
+    int screenMode() const override { return mode; }
+    void setProgramCount(int n) override { count = n; }
+    colour::Rgb editTextColour() const override { return editColour; }
+    QString editText() const override { return edit; }
+    void setEditText(const QString& t, colour::Rgb c) override { edit = t; lastEditColour = c; }
+    void showEditScreen() override {}
+    QString programLabel() const override { return label1; }
+    void setProgramLabel(const QString& c) override { label1 = c; }
+    QString readoutText() const override { return readout; }
+    void setReadoutText(const QString& t, colour::Rgb) override { readout = t; }
+    void scrollReadoutTo(const QString& what) override { scrolledTo = what; }
+    void setReadoutChangedTag() override { readoutTag = true; }
+    void setReadoutSaveEnabled(bool on) override { readoutSave = on; }
+    void setSectionButton(int k, const QString& c, bool v) override { captions[k] = c; visible[k] = v; }
+    bool combineMode() const override { return combine; }
+    void setCombineIndicator(bool y) override { indicator = y; }
+    void toggleCombineMode() override { combine = !combine; indicator = combine; }
+    Surface& listingSurface() override { return surface; }
+    Dialogs& listingDialogs() override { return dialogs; }
+    void offerSave() override { ++saveOffers; }
+    void forgetSearchPosition() override { ++searchForgets; }
+    void leaveToMenu() override { ++leaves; }
+    void refreshListingKeyCatcher() override { ++keyCatcher; }
+    QString workFilePath() const override { return work; }
+    void writeCombinedOutput(const QString& t) override { combined += t; }
+
+    // Texts painted on the listing since the last clear of the surface log.
+    QStringList painted() const {
+        QStringList out;
+        for (const QString& op : surface.ops())
+            if (op.startsWith(QStringLiteral("text "))) out << op;
+        return out;
+    }
+};
+
+QString data(const char* name) { return sourcePath(QStringLiteral("tests/data/") + QLatin1String(name)); }
+
+}  // namespace
+
+TEST(Fileload, ReadingThenShowingEntries) {
+    FakeWindow w;
+    w.path = data("three_programs.nc");
+    Fileload f(w);
+    f.run(-1);
+    EXPECT_EQ(w.count, 4);
+    EXPECT_EQ(w.current, 0);
+    EXPECT_EQ(w.captions[0], QStringLiteral(" 1"));
+    EXPECT_TRUE(w.visible[0]);
+    EXPECT_FALSE(w.visible[1]);
+    EXPECT_EQ(w.readout, f.programStore().readoutText());
+    EXPECT_TRUE(w.dialogs.messages().isEmpty());
+
+    w.surface.clear();
+    f.run(1);
+    EXPECT_EQ(w.current, 1);
+    EXPECT_EQ(f.lastShown(), 1);
+    EXPECT_EQ(w.label1, QStringLiteral(" 1:O0001(FIRST)"));
+    EXPECT_EQ(w.edit, QStringLiteral("O0001(FIRST)\r\nG00 X100. Z50.\r\nM30\r\n"));
+    EXPECT_EQ(w.lastEditColour, colour::kYellow);
+    EXPECT_EQ(w.saveOffers, 1);
+    EXPECT_EQ(w.searchForgets, 1);
+    const QStringList texts = w.painted();
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("\" 1● : O0001(FIRST)\"")));
+    EXPECT_TRUE(texts[3].contains(QStringLiteral("\" 4○ : 自由書き込み領域\"")));
+    EXPECT_TRUE(w.surface.ops().first().startsWith(QStringLiteral("fill 5200 448 11280 12713")));
+}
+
+TEST(Fileload, ReadFirstRuleAndTheExemptCodes) {
+    TempHome home;
+    FakeWindow w;
+    w.path = data("three_programs.nc");
+    w.work = home.file(QStringLiteral("tenmp.$$$"));
+    Fileload f(w);
+    w.label1 = QStringLiteral("O0002");
+    f.run(7200);  // does not read first: nothing stored yet
+    EXPECT_EQ(readFileBytes(w.work), QByteArray("(nofileerr)\r\nM99\r\n"));
+    EXPECT_EQ(w.count, -1);
+    f.run(2);  // reads, then shows entry 2
+    EXPECT_EQ(w.count, 4);
+    EXPECT_EQ(w.current, 2);
+    EXPECT_TRUE(w.edit.startsWith(QStringLiteral("O0002(SECOND)")));
+    w.label1 = QStringLiteral("O0003");
+    f.run(7200);
+    EXPECT_EQ(readFileBytes(w.work), QByteArray("O0003(THIRD)\r\nG00 X10.\r\nM30\r\n"));
+    // Code 0 clears; the next code reads again.
+    f.run(0);
+    EXPECT_FALSE(f.programStore().isRead());
+    EXPECT_EQ(w.edit, QStringLiteral(" "));
+    f.run(3);
+    EXPECT_EQ(w.count, 4);
+    EXPECT_TRUE(w.edit.startsWith(QStringLiteral("O0003(THIRD)")));
+}
+
+TEST(Fileload, FreeAreaKeepsItsTextBetweenEntries) {
+    FakeWindow w;
+    w.path = data("three_programs.nc");
+    Fileload f(w);
+    f.run(-1);
+    f.run(4);
+    EXPECT_EQ(w.edit, QStringLiteral("O0999\n(自由書き込み領域)\nM30\n"));
+    EXPECT_EQ(w.lastEditColour, colour::kYellow);
+    EXPECT_EQ(w.label1, QStringLiteral(" 4:自由書き込み領域"));
+    w.edit = QStringLiteral("O0999\n(MEMO)\nM30\n");
+    f.run(2);
+    EXPECT_EQ(f.programStore().freeAreaText(), QStringLiteral("O0999\n(MEMO)\nM30\n"));
+    f.run(4);
+    EXPECT_EQ(w.edit, QStringLiteral("O0999\n(MEMO)\nM30\n"));
+}
+
+TEST(Fileload, SkipSaveRepaintsTheListingOnly) {
+    FakeWindow w;
+    w.path = data("three_programs.nc");
+    Fileload f(w);
+    f.run(-1);
+    f.run(2);
+    w.edit = QStringLiteral("EDITED");
+    w.skip = 1;
+    w.mode = 1;
+    const int offers = w.saveOffers;
+    f.run(2);
+    EXPECT_EQ(w.edit, QStringLiteral("EDITED"));
+    EXPECT_EQ(w.saveOffers, offers);
+    w.mode = 99;
+    f.run(3);  // outside the listing layout the kept text is put back
+    EXPECT_EQ(w.edit, QStringLiteral("EDITED"));
+    EXPECT_EQ(w.current, 3);
+}
+
+TEST(Fileload, CombineMarksWithKeysMouseAndTheMarkedWriter) {
+    FakeWindow w;
+    w.path = data("three_programs.nc");
+    Fileload f(w);
+    f.run(-1);
+    f.run(1);
+    f.listingKey(listing::key::Space);
+    EXPECT_TRUE(w.combine);
+    f.listingKey(listing::key::Down);  // to entry 2, toggling its mark
+    EXPECT_EQ(w.current, 2);
+    EXPECT_TRUE(f.programStore().isMarked(2));
+    EXPECT_TRUE(w.painted().last().contains(QStringLiteral("○ : 自由書き込み領域")));
+    w.surface.clear();
+    f.listingKey(listing::key::Down);
+    f.listingKey(listing::key::Down);  // entry 4, the free area
+    EXPECT_EQ(f.programStore().markedEntries(), (QList<int>{2, 3, 4}));
+    EXPECT_TRUE(w.painted().last().contains(QStringLiteral("\" 4◎ : 自由書き込み領域\"")));
+    // Right click toggles while combine mode is on; a toggle to "unmarked" shows ●.
+    w.surface.clear();
+    f.listingPress(2, 5300, 450 + 179 * 2 + 5);
+    EXPECT_FALSE(f.programStore().isMarked(3));
+    EXPECT_TRUE(w.painted()[2].contains(QStringLiteral("\" 3● : O0003(THIRD)\"")));
+    EXPECT_EQ(w.keyCatcher, 4);
+
+    f.run(9998);
+    EXPECT_EQ(w.combined,
+              QStringLiteral("O0002(SECOND)\r\nG01 X50. F.2\r\n  O0009 IS NOT A PROGRAM\r\nM30\r\n\r\n"
+                             "O0999\r\n(自由書き込み領域)\r\nM30\r\n"));
+    w.current = 1;
+    f.run(9999);
+    EXPECT_EQ(w.current, 3);
+    EXPECT_TRUE(w.indicator);
+
+    f.listingKey(listing::key::Divide);
+    EXPECT_FALSE(f.programStore().anyMarked());
+    EXPECT_EQ(w.current, 1);
+    f.run(9999);
+    EXPECT_FALSE(w.indicator);
+    f.listingKey(listing::key::Semicolon);
+    EXPECT_EQ(f.programStore().markedEntries().size(), 4);
+    f.keyCatcherPress(4500);
+    EXPECT_FALSE(f.programStore().anyMarked());
+}
+
+TEST(Fileload, KeysMoveThroughTheListing) {
+    TempHome home;
+    QByteArray file;
+    for (int p = 1; p <= 59; ++p) file += "O" + QByteArray::number(1000 + p) + "\r\nM30\r\n";
+    FakeWindow w;
+    w.path = home.write(QStringLiteral("sixty.nc"), file);
+    Fileload f(w);
+    f.run(-1);
+    ASSERT_EQ(w.count, 60);
+    f.listingKey(listing::key::Up);  // from nothing shown: the last entry
+    EXPECT_EQ(w.current, 60);
+    f.listingKey(listing::key::Down);
+    EXPECT_EQ(w.current, 1);
+    f.listingKey(listing::key::Up);
+    EXPECT_EQ(w.current, 60);
+    f.run(3);
+    f.listingKey(listing::key::Right);
+    EXPECT_EQ(w.current, 59);
+    EXPECT_EQ(w.label1, QStringLiteral(" 59:O1059"));
+    f.listingKey(listing::key::Left);
+    EXPECT_EQ(w.current, 3);
+    f.run(5);
+    f.listingKey(listing::key::Right);
+    EXPECT_EQ(w.current, 5);
+    f.listingKey(listing::key::Esc);
+    EXPECT_EQ(w.leaves, 1);
+    EXPECT_EQ(w.current, 5);
+    // Mouse on the second column.
+    f.listingPress(1, 7600, 560);
+    EXPECT_EQ(w.current, 57);
+    f.listingPress(1, 7600, 560 + 179 * 5);  // entry 62 does not exist
+    EXPECT_EQ(w.current, 57);
+}
+
+TEST(Fileload, SectionsAndTheReadOutChangeCheck) {
+    FakeWindow w;
+    w.path = data("three_programs.nc");
+    Fileload f(w);
+    f.run(-1);
+    f.run(1000);
+    EXPECT_EQ(w.scrolledTo, f.programStore().sectionText(0).left(30));
+    EXPECT_EQ(f.referenceLength(), w.readout.size());
+    f.run(9994);
+    EXPECT_FALSE(w.readoutTag);
+    w.readout += QStringLiteral("X");  // the operator typed in the read-out screen
+    f.run(9994);
+    EXPECT_TRUE(w.readoutTag);
+    EXPECT_TRUE(w.readoutSave);
+    f.run(1000);
+    EXPECT_TRUE(w.readout.endsWith(u'X'));  // the edit is kept
+    // A new read starts over.
+    f.run(-1);
+    EXPECT_FALSE(w.readoutSave);
+    EXPECT_EQ(f.referenceLength(), -1);
+    // In the edit layout a section is not shown.
+    w.mode = 9;
+    w.scrolledTo.clear();
+    f.run(1000);
+    EXPECT_TRUE(w.scrolledTo.isEmpty());
+}
+
+TEST(Fileload, FilesWithoutProgramsOrBeyondTheBounds) {
+    TempHome home;
+    FakeWindow w;
+    w.path = data("no_program.nc");
+    Fileload f(w);
+    f.run(-1);
+    EXPECT_EQ(w.dialogs.messages(), QStringList{QStringLiteral("Oを頭にしたファイル名がありませんでした")});
+    EXPECT_EQ(w.count, 0);
+    EXPECT_EQ(w.readout, QStringLiteral("%\n(ONLY A HEADER)\nG00 X10.\n"));
+    f.run(1);
+    f.listingKey(listing::key::Down);
+    EXPECT_EQ(w.dialogs.messages().size(), 1);  // not read again
+
+    QByteArray many;
+    for (int p = 1; p <= 200; ++p) many += "O" + QByteArray::number(p) + "\r\nM30\r\n";
+    w.path = home.write(QStringLiteral("many.nc"), many);
+    w.dialogs.clearShown();
+    f.run(-1);
+    ASSERT_EQ(w.dialogs.messages().size(), 1);
+    EXPECT_TRUE(w.dialogs.messages().first().contains(QStringLiteral("多すぎます")));
+    EXPECT_EQ(w.count, 0);
+    EXPECT_TRUE(w.readout.isEmpty());
+    for (bool v : w.visible) EXPECT_FALSE(v);
+    f.run(1);
+    EXPECT_EQ(w.dialogs.messages().size(), 1);
+
+    w.path = home.file(QStringLiteral("missing.nc"));
+    f.run(-1);
+    EXPECT_EQ(w.dialogs.messages().size(), 2);
+    EXPECT_EQ(w.count, 0);
+}

@@ -1,0 +1,100 @@
+// The painted listing (rows, marks, colours) and the keys and mouse of the
+// listing as pure functions.
+#include <gtest/gtest.h>
+
+#include "editor/listing_rows.h"
+#include "editor/program_store.h"
+
+using namespace listing;
+
+namespace {
+store::ProgramStore storeWith(int programs) {
+    QStringList file;
+    for (int p = 1; p <= programs; ++p)
+        file << QStringLiteral("O%1(PART NUMBER %1 WITH A LONG NAME)").arg(p, 4, 10, QLatin1Char('0'))
+             << QStringLiteral("M30");
+    store::ProgramStore st;
+    st.readLines(file);
+    return st;
+}
+}  // namespace
+
+TEST(ListingRows, PositionsTextsAndColours) {
+    auto st = storeWith(59);  // 60 entries
+    st.setMarked(2, true);
+    const auto rs = rows(st, 1, false);
+    ASSERT_EQ(rs.size(), 60);
+    EXPECT_EQ(rs[0].x, 5300);
+    EXPECT_EQ(rs[0].y, 179 * 1 + 298);
+    EXPECT_EQ(rs[55].x, 5300);
+    EXPECT_EQ(rs[55].y, 179 * 56 + 298);
+    EXPECT_EQ(rs[56].x, 8000);  // entry 57 heads the second column
+    EXPECT_EQ(rs[56].y, 179 * 1 + 298);
+    // Name: the first 20 characters of the first line.
+    EXPECT_EQ(rs[0].text, QStringLiteral(" 1● : O0001(PART NUMBER 00"));
+    EXPECT_EQ(rs[0].colour, colour::kBlue);
+    EXPECT_EQ(rs[1].text, QStringLiteral(" 2◎ : O0002(PART NUMBER 00"));
+    EXPECT_EQ(rs[1].colour, colour::kRed);
+    EXPECT_EQ(rs[2].mark, QStringLiteral("○"));
+    EXPECT_EQ(rs[59].text, QStringLiteral(" 60○ : 自由書き込み領域"));
+}
+
+TEST(ListingRows, CurrentEntryInAMarkToggle) {
+    auto st = storeWith(3);
+    st.setMarked(2, true);
+    EXPECT_EQ(rows(st, 2, false)[1].mark, QStringLiteral("●"));
+    EXPECT_EQ(rows(st, 2, false)[1].colour, colour::kRed);
+    EXPECT_EQ(rows(st, 2, true)[1].mark, QStringLiteral("◎"));
+    st.setMarked(2, false);
+    EXPECT_EQ(rows(st, 2, true)[1].mark, QStringLiteral("●"));
+    EXPECT_EQ(rows(st, 2, true)[1].colour, colour::kBlue);
+}
+
+TEST(ListingKeys, DownAndUpWrapAround) {
+    EXPECT_EQ(keyAction(4, key::Down, 4).entry, 1);
+    EXPECT_EQ(keyAction(2, key::Down, 4).entry, 3);
+    EXPECT_EQ(keyAction(4, key::Enter, 4).entry, 1);
+    EXPECT_EQ(keyAction(1, key::Up, 4).entry, 4);
+    EXPECT_EQ(keyAction(3, key::Up, 4).entry, 2);
+    EXPECT_EQ(keyAction(3, key::Up, 4).action, KeyAction::Move);
+    EXPECT_EQ(keyAction(1, key::Down, 0).action, KeyAction::None);
+}
+
+TEST(ListingKeys, RightAndLeftBetweenTheColumns) {
+    EXPECT_EQ(keyAction(3, key::Right, 60).entry, 59);
+    EXPECT_EQ(keyAction(4, key::Right, 60).entry, 60);
+    EXPECT_EQ(keyAction(5, key::Right, 60).action, KeyAction::None);  // 61 is beyond
+    EXPECT_EQ(keyAction(59, key::Left, 60).entry, 3);
+    EXPECT_EQ(keyAction(56, key::Left, 60).action, KeyAction::None);
+    EXPECT_EQ(keyAction(57, key::Right, 200).action, KeyAction::None);  // already right
+    EXPECT_EQ(keyAction(56, key::Right, 200).entry, 112);
+}
+
+TEST(ListingKeys, CombineKeysAndLeaving) {
+    EXPECT_EQ(keyAction(3, key::Space, 5).action, KeyAction::ToggleCombine);
+    for (int k : {key::Multiply, key::Semicolon}) {
+        EXPECT_EQ(keyAction(3, k, 5).action, KeyAction::MarkAll);
+        EXPECT_EQ(keyAction(3, k, 5).entry, 1);
+    }
+    for (int k : {key::Divide, key::Slash}) EXPECT_EQ(keyAction(3, k, 5).action, KeyAction::UnmarkAll);
+    EXPECT_EQ(keyAction(3, key::Q, 5).action, KeyAction::HideWindow);
+    EXPECT_EQ(keyAction(3, key::Esc, 5).action, KeyAction::HideWindow);
+    EXPECT_EQ(keyAction(3, 65, 5).action, KeyAction::None);
+    EXPECT_EQ(text2PressAction(3800), KeyAction::MarkAll);
+    EXPECT_EQ(text2PressAction(4401), KeyAction::UnmarkAll);
+    EXPECT_EQ(text2PressAction(100), KeyAction::None);
+}
+
+TEST(ListingMouse, PressesPickRowsOfBothColumns) {
+    EXPECT_EQ(entryAt(5290, 560, 4), 1);            // the press after reading a file
+    EXPECT_EQ(entryAt(5300, 450 + 179 * 2 + 5, 4), 3);
+    EXPECT_EQ(entryAt(5300, 450 + 179 * 4 + 5, 4), 0);   // row 5 is beyond the 4 entries
+    EXPECT_EQ(entryAt(7600, 560, 60), 57);
+    EXPECT_EQ(entryAt(7600, 450 + 179 * 4 + 5, 60), 0);  // 61 is beyond
+    EXPECT_EQ(entryAt(7600, 560, 56), 0);
+    EXPECT_EQ(entryAt(5000, 560, 60), 0);                 // left of the listing
+    EXPECT_EQ(entryAt(11300, 560, 60), 0);
+    EXPECT_EQ(entryAt(5300, 299, 60), 0);
+    EXPECT_EQ(entryAt(5300, 440, 60), 0);                 // row -1
+    EXPECT_EQ(entryAt(5300, 450 + 179 * 56, 200), 0);     // row 56 is not painted
+}

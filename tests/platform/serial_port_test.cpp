@@ -1,0 +1,143 @@
+// The serial line: settings text, port numbers to devices, and a real open,
+// transfer and close on a pseudo-terminal (the test plays the controller on the
+// master side).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include "common/pty.h"
+#include "common/temp_home.h"
+#include "platform/port_map.h"
+#include "platform/qt_serial_port.h"
+
+
+TEST(SerialSettings, TextIsCheckedAndKeptAsWritten) {
+    QtSerialPort p;
+    EXPECT_EQ(p.settings(), "9600,e,7,1");
+    EXPECT_EQ(p.handshaking(), SerialPort::Handshaking::RtsXonXoff);
+    EXPECT_EQ(p.portNumber(), 1);
+    EXPECT_TRUE(p.setSettings("4800,N,8,2"));
+    EXPECT_EQ(p.settings(), "4800,N,8,2");
+    QtSerialPort::LineSettings s;
+    ASSERT_TRUE(QtSerialPort::parseSettings("300,o,7,1.5", &s));
+    EXPECT_EQ(s.baud, 300);
+    EXPECT_EQ(s.parity, QSerialPort::OddParity);
+    EXPECT_EQ(s.dataBits, QSerialPort::Data7);
+    EXPECT_EQ(s.stopBits, QSerialPort::OneAndHalfStop);
+    for (const char* bad : {"", "9600", "9600,e,7", "9600,x,7,1", "9600,e,9,1", "9600,e,7,3",
+                            "-9600,e,7,1", "abc,e,7,1", "9600,e,7,1,1"}) {
+        EXPECT_FALSE(p.setSettings(bad)) << bad;
+    }
+    EXPECT_EQ(p.settings(), "4800,N,8,2");  // a refused text changes nothing
+}
+
+TEST(SerialSettings, HandshakingNamesAsTheWindowsShowThem) {
+    EXPECT_EQ(handshakingName(SerialPort::Handshaking::None), "None");
+    EXPECT_EQ(handshakingName(SerialPort::Handshaking::XonXoff), "XOnXoff");
+    EXPECT_EQ(handshakingName(SerialPort::Handshaking::RtsCts), "RTS");
+    EXPECT_EQ(handshakingName(SerialPort::Handshaking::RtsXonXoff), "RTSXOnXOff");
+}
+
+TEST(SerialPortMap, NumbersMapToDevicesAndTheIniOverrides) {
+    EXPECT_EQ(serialDeviceName(1, {}, false), "/dev/ttyS0");
+    EXPECT_EQ(serialDeviceName(3, {}, false), "/dev/ttyS2");
+    const QByteArray ini("Dir0 =sp2\r\nCOM2 =/dev/ttyUSB0 \r\ncom10=/dev/ttyACM1\r\n"
+                         "COM2 = /dev/ttyUSB1\r\nCOM3 =\r\n");
+    EXPECT_EQ(serialDeviceName(2, ini, false), "/dev/ttyUSB1");  // the last line wins
+    EXPECT_EQ(serialDeviceName(10, ini, false), "/dev/ttyACM1");
+    EXPECT_EQ(serialDeviceName(1, ini, false), "/dev/ttyS0");    // COM10 is not COM1
+    EXPECT_EQ(serialDeviceName(3, ini, false), "/dev/ttyS2");    // empty mapping ignored
+}
+
+TEST(SerialPortMap, WithoutRealPortsOnlyMappedPortsExist) {
+    const QByteArray ini("COM2 =/dev/ttyUSB0\r\n");
+    EXPECT_EQ(serialDeviceName(2, ini, true), "/dev/ttyUSB0");
+    for (int n : {0, 1, 3, 4}) {
+        QString d = serialDeviceName(n, ini, true);
+        EXPECT_FALSE(d.startsWith("/dev/")) << d.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(d)) << d.toStdString();
+    }
+    // The test program runs with TSSNC_NO_REAL_PORTS=1: the ini of the program
+    // directory is the only way to a device.
+    TempHome home;
+    EXPECT_FALSE(serialDeviceName(1).startsWith("/dev/"));
+    home.write("tssnc.ini", "COM1 =/dev/null\r\n");
+    EXPECT_EQ(serialDeviceName(1), "/dev/null");
+}
+
+TEST(SerialPortOpen, UnmappedPortFailsToOpenWithoutHarm) {
+    TempHome home;
+    QtSerialPort p;
+    EXPECT_FALSE(p.open());
+    EXPECT_FALSE(p.isOpen());
+    EXPECT_EQ(p.write("x"), -1);
+    EXPECT_TRUE(p.readAll().isEmpty());
+    p.close();
+    EXPECT_FALSE(p.isOpen());
+}
+
+TEST(SerialPortOpen, PseudoTerminalOpensPassesBytesRawBothWaysAndCloses) {
+    TempHome home;
+    Pty pty;
+    ASSERT_TRUE(pty.ok());
+    home.write("tssnc.ini", "Dir0 =sp2\r\nCOM2 =" + pty.slavePath().toLocal8Bit() + "\r\n");
+    pty.dropOwnSlave();
+
+    QtSerialPort p;
+    int receiveEvents = 0;
+    p.setEventCallback([&](SerialPort::Event e) {
+        if (e == SerialPort::Event::Receive) ++receiveEvents;
+    });
+    EXPECT_FALSE(p.open());  // port 1 is not mapped
+    p.setPortNumber(2);
+    p.setHandshaking(SerialPort::Handshaking::None);
+    ASSERT_TRUE(p.open()) << p.errorString().toStdString();
+    EXPECT_TRUE(p.isOpen());
+    EXPECT_EQ(p.openDeviceName(), pty.slavePath());
+
+    // Parity bit already set by the sender: 0xC3 must arrive as written.
+    const QByteArray out("\xC3\x41\x0A", 3);
+    EXPECT_EQ(p.write(out), 3);
+    ASSERT_TRUE(p.waitForBytesWritten(3000));
+    EXPECT_EQ(pty.read(3), out);
+
+    const QByteArray in("%\x0A\xCF\xB1", 4);
+    ASSERT_TRUE(pty.write(in));
+    QByteArray got;
+    QElapsedTimer t;
+    t.start();
+    while (got.size() < in.size() && t.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        got += p.readAll();
+    }
+    EXPECT_EQ(got, in);
+    EXPECT_GE(receiveEvents, 1);
+
+    p.close();
+    EXPECT_FALSE(p.isOpen());
+    EXPECT_TRUE(pty.slaveClosed());
+    // Open again on the same device.
+    ASSERT_TRUE(p.open());
+    p.close();
+}
+
+TEST(SerialPortOpen, SettingsAndHandshakingApplyToAnOpenPort) {
+    TempHome home;
+    Pty pty;
+    ASSERT_TRUE(pty.ok());
+    home.write("tssnc.ini", "COM1 =" + pty.slavePath().toLocal8Bit() + "\r\n");
+    pty.dropOwnSlave();
+    QtSerialPort p;
+    ASSERT_TRUE(p.open());  // defaults: 9600,e,7,1 with RTS + XON/XOFF
+    EXPECT_EQ(p.write("B"), 1);
+    ASSERT_TRUE(p.waitForBytesWritten(3000));
+    EXPECT_EQ(pty.read(1), QByteArray("B"));
+    EXPECT_TRUE(p.setSettings("4800,n,8,2"));
+    p.setHandshaking(SerialPort::Handshaking::XonXoff);
+    EXPECT_TRUE(p.isOpen());
+    EXPECT_EQ(p.write("A"), 1);
+    ASSERT_TRUE(p.waitForBytesWritten(3000));
+    EXPECT_EQ(pty.read(1), QByteArray("A"));
+    p.close();
+}
