@@ -17,6 +17,8 @@ class QTimer;
 class ImageSurface;
 class SurfaceCanvas;
 class EventPump;
+class Fileload;
+class FrmEditListing;
 
 class Frm編集 : public QMainWindow, public DrawingHost {
 public:
@@ -161,6 +163,12 @@ public:
     void Text2_MouseDown(int button, int shift, double x, double y);
     // A press on the painted listing (while 個別プログラム名表示 is visible).
     void Form_MouseDown(int button, int shift, double x, double y);
+    // The program store and the listing procedure behind fileload
+    // (frm_edit_listing.cpp).
+    Fileload& listingProcedure();
+    // File 2 of a combined save: command 9998 appends the marked entries here;
+    // the saver writes it out and empties it.
+    QString combinedOutput;
 
     // ======================================================================
     // Filled by saving and search (frm_edit_pending_save.cpp until then).
@@ -214,4 +222,5 @@ private:
     QString outlineSource_;  // edit text at the last outline build
     bool activating_ = false;
     bool activationQueued_ = false;
+    std::shared_ptr<FrmEditListing> listing_;  // made on first use
 };
