@@ -193,6 +193,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void buildControls();
@@ -200,6 +201,9 @@ private:
     void wireHandlers();
     void canvasMouseDown(int button, int shift, double x, double y);
     void canvasDoubleClick();
+    // Sizes set relative to the window follow it when it is resized (the
+    // maximised size arrives after the window was first shown).
+    void followWindowSize(double oldW, double oldH, double newW, double newH);
     bool allMenusHidden() const;
     QList<QWidget*> controls() const;
     QList<QAction*> menuItems() const;
@@ -220,6 +224,7 @@ private:
     Dialogs* dialogs_ = nullptr;
     EventPump* pump_ = nullptr;
     QString outlineSource_;  // edit text at the last outline build
+    double lastFormWidth_ = 0, lastFormHeight_ = 0;  // twips, at the last resize
     bool activating_ = false;
     bool activationQueued_ = false;
     std::shared_ptr<FrmEditListing> listing_;  // made on first use
