@@ -33,4 +33,10 @@ public:
     virtual void focusListing() = 0;     // Text2 (F9 during a run)
     // Repaint what has been drawn so far (about every 16 ms while tracing).
     virtual void flush() = 0;
+
+    // The editor's edit layout (編集_Click): before the orientation prompt, on
+    // its cancel and after a run.
+    virtual void editLayout() {}
+    // Hides the search dialogs (myhide) before a run.
+    virtual void hideSearchDialogs() {}
 };

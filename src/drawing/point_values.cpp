@@ -1,0 +1,55 @@
+#include "drawing/point_values.h"
+
+#include "drawing/drawing_state.h"
+#include "drawing/number_text.h"
+#include "platform/dialogs.h"
+
+#if __has_include("drawing/evaluator.h")
+#include "drawing/evaluator.h"
+#define TSSNC_HAVE_EVALUATOR 1
+#endif
+
+namespace {
+
+// The read-out is a display: a fault in the point is reported once, by the
+// move that uses it, not again after every block.
+class SilentDialogs : public Dialogs {
+public:
+    void message(const QString&) override {}
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    QString input(const QString&, const QString&, const QString& def, double, double) override {
+        return def;
+    }
+    FileChoice openFile(const QString&, const QString&, const QString&) override { return {}; }
+    FileChoice saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+};
+
+QString scaled(const QString& value, double factor) {
+    if (value.isEmpty()) return value;
+    return nt::str(nt::val(value) * factor);
+}
+
+}  // namespace
+
+QString evaluateQuietly(const QString& expression) {
+#ifdef TSSNC_HAVE_EVALUATOR
+    SilentDialogs silent;
+    try {
+        return myshiki(expression, silent).value_or(QString());
+    } catch (const EvalFault&) {
+        return QString();
+    }
+#else
+    // Until the evaluator is in the build only plain numbers are read.
+    return nt::isPlainNumber(expression) ? nt::str(nt::val(expression)) : QString();
+#endif
+}
+
+PointValues endPointValues(const DrawingState& s) {
+    const QString h = evaluateQuietly(s.run.endH);
+    const QString v = evaluateQuietly(s.run.endV);
+    if (s.orientation == QLatin1String("m")) return {v, h};
+    return {scaled(h, 2), scaled(v, 0.5)};
+}

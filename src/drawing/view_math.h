@@ -1,0 +1,36 @@
+#pragma once
+// Arithmetic of the view: where program zero stands and how large a program
+// unit is.  Pure functions on the drawing state; the run draws.
+#include "drawing/drawing_state.h"
+
+namespace drawing {
+
+inline constexpr double kStartScale = 9;
+// Smallest scale the view accepts (one twip per program unit): below it the
+// grid would need millions of marks.
+inline constexpr double kMinScale = 1;
+inline constexpr double kScaleStep = 10;   // S and B
+inline constexpr double kPanStep = 500;    // D U R L
+inline constexpr double kScalePerRatio = 140;  // the status line shows scale / 140
+
+// Default origin and scale for the orientation, from the screen size.
+void setUpView(DrawingState& s, double screenWidth, double screenHeight);
+
+// Zoom about the centre of a W x H client area to a new scale.
+void zoomAboutCentre(DrawingState& s, double newScale, double w, double h);
+// S: false (nothing changed) when the scale would not stay above 0.
+bool shrink(DrawingState& s, double w, double h);
+// B: always.
+void enlarge(DrawingState& s, double w, double h);
+// "b" + n: the status line then shows n.  false when that scale is below kMinScale.
+bool setScaleRatio(DrawingState& s, double ratio, double w, double h);
+
+// Area zoom with the corners of the state's area mailbox: the chosen rectangle
+// fills the client area and its centre goes to the screen centre.  Corners
+// given in either order are accepted; false when the rectangle has no extent.
+bool zoomToArea(DrawingState& s, double w, double h);
+
+// The 倍率 value of the status line, rounded to hundredths.
+double shownRatio(double scale);
+
+}  // namespace drawing
