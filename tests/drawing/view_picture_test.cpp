@@ -18,6 +18,16 @@ TEST(ViewPicture, StatusLinesGridAndZeroMarkArePainted) {
     rig.draw("m", {"N"});
     ASSERT_FALSE(shot.isNull());
     if (qEnvironmentVariableIsSet("TSSNC_SAVE_PICTURES")) shot.save("/tmp/tssnc_view_m.png");
+    if (qEnvironmentVariableIsSet("TSSNC_SAVE_PICTURES")) {
+        ImageSurface t(1920, 1080, 96.0, QSize(1920, 1080), colour::kButtonFace);
+        RunRig other(testProgram(2));
+        other.st.programDisplay = true;
+        other.host.surf.setForward(&t);
+        other.host.dlg.setOnShown([&](const ScriptedDialogs::Shown& s) {
+            if (s.text.startsWith(drawing::text::kEndPrompt1)) t.image().save("/tmp/tssnc_view_t.png");
+        });
+        other.draw("t", {"N"});
+    }
     auto rgbAt = [&](int x, int y) { return shot.pixelColor(x, y).rgb() & 0xFFFFFF; };
     EXPECT_EQ(rgbAt(5, 5), 0x0000C0u);
     // Zero mark: circle of 100 twips (6.7 px) about (960, 864).
