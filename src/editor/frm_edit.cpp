@@ -2,6 +2,9 @@
 // and the window events that lead to the handlers.
 #include "editor/frm_edit.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -199,7 +202,12 @@ double Frm編集::formHeight() const { return twips::fromPx(frameGeometry().heig
 Dialogs& Frm編集::dialogs() { return dialogs_ ? *dialogs_ : windowDialogs(); }
 EventPump& Frm編集::pump() { return pump_ ? *pump_ : windowPump(); }
 
-void Frm編集::Form_Load() { setWindowState(windowState() | Qt::WindowMaximized); }
+void Frm編集::Form_Load() {
+    // Without a window manager (a bare X server) nobody carries out the
+    // maximise request: start with the whole available screen as well.
+    if (QScreen* s = QGuiApplication::primaryScreen()) setGeometry(s->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
 
 // ---- window events ---------------------------------------------------------
 

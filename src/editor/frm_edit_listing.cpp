@@ -159,6 +159,8 @@ void Frm編集::編集_Click() {
     Text1->setHeight(RichTextBox2->height());
     Text1->setLeft(RichTextBox2->left() + RichTextBox2->width());
     Text1->setBackColor(colour::fromVb(0x80FFFF));
+    // Yellow outline text would vanish on the light yellow of this layout.
+    Text1->setForeColor(colour::fromVb(0x800000));
     Text1->show();
     buildOutline();
     RichTextBox2->setFocus();
