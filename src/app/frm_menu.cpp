@@ -12,10 +12,7 @@
 #include "platform/gui_twips.h"
 #include "platform/program_dir.h"
 #include "serial/frm_rs232c.h"
-#if __has_include("editor/frm_edit.h")
 #include "editor/frm_edit.h"
-#define TSSNC_HAVE_EDITOR 1
-#endif
 
 namespace {
 
@@ -73,15 +70,11 @@ void frmMenu::Form_Load() {
 
 void frmMenu::mmmdir() {
     if (configRead_) return;
-#ifdef TSSNC_HAVE_EDITOR
     editorWindow().setTag(QStringLiteral("m"));
-#endif
     configRead_ = true;
     const MachineConfig cfg = loadMachineConfig(programDir());
     for (int i = 0; i < kMachineSlots; ++i) dirs_[i] = cfg.dirs[i];
-#ifdef TSSNC_HAVE_EDITOR
     editorWindow().setTag(cfg.orientation);
-#endif
     for (int i = 0; i < kMachineSlots; ++i) Option1[i]->setText(dirs_[i]);
 }
 
@@ -92,18 +85,14 @@ QString frmMenu::machineDir(int slot) const {
 void frmMenu::Option1_Click(int index) {
     if (index < 0 || index >= kMachineSlots) return;
     const QString name = Option1[index]->text();
-#ifdef TSSNC_HAVE_EDITOR
-    editorWindow().Label3->setText(name);
-#endif
+    editorWindow().Label3->setCaption(name);
     transferWindow().Label2->setText(name);
 }
 
 void frmMenu::Command1_Click(int index) {
     switch (index) {
     case 0:
-#ifdef TSSNC_HAVE_EDITOR
         editorWindow().show();
-#endif
         break;
     case 1:
         transferWindow().show();

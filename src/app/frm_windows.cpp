@@ -6,19 +6,14 @@
 #include "platform/gui_event_pump.h"
 #include "platform/gui_qt_dialogs.h"
 #include "serial/frm_rs232c.h"
-#if __has_include("editor/frm_edit.h")
 #include "editor/frm_edit.h"
-#define TSSNC_HAVE_EDITOR 1
-#endif
 
 namespace {
 
 struct Registry {
     QPointer<frmMenu> menu;
-#ifdef TSSNC_HAVE_EDITOR
     QPointer<QWidget> editorWidget;
     Frm編集* editor = nullptr;
-#endif
     QPointer<frmrs232c> transfer;
     Dialogs* dialogs = nullptr;
     EventPump* pump = nullptr;
@@ -49,7 +44,6 @@ frmrs232c& transferWindow() {
     return *r.transfer;
 }
 
-#ifdef TSSNC_HAVE_EDITOR
 Frm編集& editorWindow() {
     Registry& r = reg();
     if (!r.editorWidget) {
@@ -59,22 +53,14 @@ Frm編集& editorWindow() {
     }
     return *r.editor;
 }
-#endif
 
 bool menuWindowLoaded() { return !reg().menu.isNull(); }
-bool editorWindowLoaded() {
-#ifdef TSSNC_HAVE_EDITOR
-    return !reg().editorWidget.isNull();
-#else
-    return false;
-#endif
-}
+bool editorWindowLoaded() { return !reg().editorWidget.isNull(); }
 bool transferWindowLoaded() { return !reg().transfer.isNull(); }
 
 void unloadWindowsButMenu() {
     Registry& r = reg();
     // In load order of the start-up: the editor, then the transfer window.
-#ifdef TSSNC_HAVE_EDITOR
     if (r.editorWidget) {
         Frm編集* e = r.editor;
         r.editorWidget = nullptr;
@@ -84,7 +70,6 @@ void unloadWindowsButMenu() {
         // A handler of the editor may still be on the stack (a drawing run).
         e->deleteLater();
     }
-#endif
     if (r.transfer) {
         frmrs232c* t = r.transfer;
         r.transfer = nullptr;
@@ -106,10 +91,8 @@ void unloadMenuWindow() {
 
 void unloadAllWindows() {
     Registry& r = reg();
-#ifdef TSSNC_HAVE_EDITOR
     delete r.editorWidget.data();
     r.editor = nullptr;
-#endif
     delete r.transfer.data();
     delete r.menu.data();
     // Windows unloaded in order earlier wait for the event loop; finish them now.

@@ -4,11 +4,14 @@
 #include "app/frm_menu.h"
 #include "app/single_instance.h"
 #include "app/windows.h"
+#include "platform/gui_fonts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tssnc"));
     if (!acquireSingleInstance()) return 0;
+    // Every box and dialog in the face the screens were laid out for.
+    QApplication::setFont(uiFont(9));
     // Hidden windows (the editor, the transfer window) must not end the program
     // when the last visible one closes; only the menu's exit does.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -154,7 +154,10 @@ private:
                     write(k + 1, name);
                     k += 2;  // the empty slot k+2 waits for the right operand
                 } else {
-                    if (isBracket(cur)) ++k;
+                    // The name takes the place of a bare operator or an empty slot;
+                    // after anything else (a bracket, a number) it opens its own slot,
+                    // so nothing already read is overwritten.
+                    if (!cur.isEmpty() && !isBareOperator(cur)) ++k;
                     write(k, functionPrefix(i) + name);
                 }
                 i += name.size();

@@ -5,18 +5,11 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QScreen>
 #include "platform/file_filter.h"
 #include "platform/gui_fonts.h"
+#include "platform/gui_twips.h"
 
 namespace {
-
-// Screen twips -> pixels by the screen's logical DPI.
-int toPixels(double twips) {
-    QScreen* s = QGuiApplication::primaryScreen();
-    double dpi = s ? s->logicalDotsPerInch() : 96.0;
-    return qRound(twips * dpi / 1440.0);
-}
 
 FileChoice runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& dir,
                          const QString& filter, const QString& title, const QString& name) {
@@ -69,7 +62,7 @@ QString QtDialogs::input(const QString& prompt, const QString& title,
     d.setLabelText(prompt);
     d.setTextValue(defaultAnswer);
     d.setFont(uiFont(9));
-    d.move(toPixels(x), toPixels(y));
+    d.move(twips::px(x), twips::px(y));
     if (d.exec() != QDialog::Accepted) return {};
     return d.textValue();
 }

@@ -15,10 +15,7 @@
 #include "platform/gui_fonts.h"
 #include "platform/gui_twips.h"
 #include "platform/qt_serial_port.h"
-#if __has_include("editor/frm_edit.h")
 #include "editor/frm_edit.h"
-#define TSSNC_HAVE_EDITOR 1
-#endif
 
 namespace {
 
@@ -118,9 +115,7 @@ void frmrs232c::cmd終了_Click() {
 }
 
 void frmrs232c::Command5_Click() {
-#ifdef TSSNC_HAVE_EDITOR
     editorWindow().show();
-#endif
     hide();
 }
 

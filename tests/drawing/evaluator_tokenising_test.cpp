@@ -112,3 +112,9 @@ TEST(EvaluatorTokenising, TheExpressionIsLeftUnchanged) {
     EXPECT_EQ(myshiki(e, d).value_or("?"), " 9");
     EXPECT_EQ(e, copy);
 }
+
+TEST(EvaluatorTokenising, FunctionAfterANumberDoesNotOverwriteIt) {
+    // No operator between them: both stay as separate terms.
+    EXPECT_EQ(ev("2SQRT[9]"), " 5");
+    EXPECT_EQ(ev("7 MOD SQRT[9]"), " 1");
+}
