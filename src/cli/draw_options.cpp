@@ -48,7 +48,7 @@ bool parsePositive(const QString& v, qint64 limit, qint64& out) {
 }  // namespace
 
 QString parseDrawOptions(const QStringList& args, DrawOptions& opts) {
-    ArgReader r{args};
+    ArgReader r{args, 0, {}};
     QStringList positional;
     bool optionsEnded = false;  // after "--" every argument is a file name
     while (r.more()) {
@@ -109,7 +109,7 @@ QString parseDrawOptions(const QStringList& args, DrawOptions& opts) {
 }
 
 QString parseCheckOptions(const QStringList& args, CheckOptions& opts) {
-    ArgReader r{args};
+    ArgReader r{args, 0, {}};
     bool optionsEnded = false;
     while (r.more()) {
         QString a = r.next();
