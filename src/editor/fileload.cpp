@@ -64,22 +64,28 @@ void Fileload::readFile() {
     readoutEdited_ = false;
     lastShown_ = 0;
     w_.setCurrentProgram(1);
-    w_.setSectionButton(0, nt::str(1), true);
+    w_.setSectionButtonCaption(0, nt::str(1));
     clearListingArea(w_.listingSurface());
     w_.setReadoutText(QString(), colour::kRed);
 
     const auto outcome = store_.read(w_.currentFilePath());
     using S = store::ProgramStore::ReadStatus;
     if (outcome.status == S::Read) {
+        // Buttons without a program number are hidden (the others keep the
+        // visibility of the layout they stand in).
         for (int k = 0; k < store::kButtonCount; ++k) {
             const QString caption = store_.buttonCaption(k);
-            w_.setSectionButton(k, caption, !caption.isEmpty());
+            w_.setSectionButtonCaption(k, caption);
+            if (caption.isEmpty()) w_.setSectionButtonVisible(k, false);
         }
         w_.setReadoutText(store_.readoutText(), colour::kBlack);
     } else {
         // No program, or a file refused: no listing, no sections; the header
         // (if any) in red as it was read.
-        for (int k = 0; k < store::kButtonCount; ++k) w_.setSectionButton(k, QString(), false);
+        for (int k = 0; k < store::kButtonCount; ++k) {
+            w_.setSectionButtonCaption(k, QString());
+            w_.setSectionButtonVisible(k, false);
+        }
         w_.setReadoutText(store_.headerText(), colour::kRed);
         w_.listingDialogs().message(outcome.message);
     }
@@ -90,7 +96,10 @@ void Fileload::readFile() {
 void Fileload::clearAll() {
     store_.clear();
     // Buttons 0..17 lose their captions and are shown (as the window is laid out).
-    for (int k = 0; k < store::kButtonCount - 1; ++k) w_.setSectionButton(k, QString(), true);
+    for (int k = 0; k < store::kButtonCount - 1; ++k) {
+        w_.setSectionButtonCaption(k, QString());
+        w_.setSectionButtonVisible(k, true);
+    }
     w_.setCombineIndicator(false);
     clearListingArea(w_.listingSurface());
     w_.setEditText(QStringLiteral(" "), w_.editTextColour());

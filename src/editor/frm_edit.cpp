@@ -6,8 +6,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
+#include <cmath>
 #include "app/windows.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_image_surface.h"
@@ -237,6 +239,33 @@ void Frm編集::keyPressEvent(QKeyEvent* e) {
         }
     }
     QMainWindow::keyPressEvent(e);
+}
+
+void Frm編集::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    // The event's old size is not always the size the layout was made for;
+    // compare with the size of the last resize instead.
+    if (lastFormWidth_ > 0) followWindowSize(lastFormWidth_, lastFormHeight_, formWidth(), formHeight());
+    lastFormWidth_ = formWidth();
+    lastFormHeight_ = formHeight();
+}
+
+void Frm編集::followWindowSize(double oldW, double oldH, double newW, double newH) {
+    auto same = [](double a, double b) { return std::abs(a - b) < 0.5; };
+    RichTextBox* r = RichTextBox2;
+    TextBox* o = Text1;
+    if (same(r->height(), oldH - 1200)) r->setHeight(newH - 1200);
+    if (same(o->height(), oldH - 1200)) o->setHeight(newH - 1200);
+    if (same(r->left(), 0) && same(r->width(), oldW * 3 / 4)) {  // edit layout
+        r->setWidth(newW * 3 / 4);
+        if (same(o->left(), oldW * 3 / 4) && same(o->width(), oldW / 4)) {
+            o->setWidth(newW / 4);
+            o->setLeft(newW * 3 / 4);
+        }
+    } else if (same(r->width(), oldW - RichTextBox1->width())) {  // two screens
+        r->setWidth(newW - RichTextBox1->width());
+    }
+    if (same(o->left(), oldW - o->width())) o->setLeft(newW - o->width());  // flush right
 }
 
 void Frm編集::canvasMouseDown(int button, int shift, double x, double y) {

@@ -18,6 +18,8 @@ class QTimer;
 class ImageSurface;
 class SurfaceCanvas;
 class EventPump;
+class Fileload;
+class FrmEditListing;
 
 class Frm編集 : public QMainWindow, public DrawingHost {
 public:
@@ -162,6 +164,12 @@ public:
     void Text2_MouseDown(int button, int shift, double x, double y);
     // A press on the painted listing (while 個別プログラム名表示 is visible).
     void Form_MouseDown(int button, int shift, double x, double y);
+    // The program store and the listing procedure behind fileload
+    // (frm_edit_listing.cpp).
+    Fileload& listingProcedure();
+    // File 2 of a combined save: command 9998 appends the marked entries here;
+    // the saver writes it out and empties it.
+    QString combinedOutput;
 
     // ======================================================================
     // Filled by saving and search (frm_edit_pending_save.cpp until then).
@@ -190,6 +198,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void buildControls();
@@ -197,6 +206,9 @@ private:
     void wireHandlers();
     void canvasMouseDown(int button, int shift, double x, double y);
     void canvasDoubleClick();
+    // Sizes set relative to the window follow it when it is resized (the
+    // maximised size arrives after the window was first shown).
+    void followWindowSize(double oldW, double oldH, double newW, double newH);
     bool allMenusHidden() const;
     QList<QWidget*> controls() const;
     QList<QAction*> menuItems() const;
@@ -217,6 +229,8 @@ private:
     Dialogs* dialogs_ = nullptr;
     EventPump* pump_ = nullptr;
     QString outlineSource_;  // edit text at the last outline build
+    double lastFormWidth_ = 0, lastFormHeight_ = 0;  // twips, at the last resize
     bool activating_ = false;
     bool activationQueued_ = false;
+    std::shared_ptr<FrmEditListing> listing_;  // made on first use
 };

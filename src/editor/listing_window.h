@@ -41,7 +41,8 @@ public:
     virtual void setReadoutSaveEnabled(bool on) = 0;  // menu 読出し画面保存
 
     // Bookmark buttons Command1(k).
-    virtual void setSectionButton(int k, const QString& caption, bool visible) = 0;
+    virtual void setSectionButtonCaption(int k, const QString& caption) = 0;
+    virtual void setSectionButtonVisible(int k, bool visible) = 0;
 
     // Combine mode (Label2): on while yellow.
     virtual bool combineMode() const = 0;

@@ -17,7 +17,8 @@ struct FakeWindow : ListingWindow {
     colour::Rgb lastEditColour = 0;
     bool readoutTag = false, readoutSave = false, combine = false, indicator = false;
     QString captions[19];
-    bool visible[19] = {};
+    bool visible[19] = {true, true, true, true, true, true, true, true, true, true,
+                        true, true, true, true, true, true, true, true, true};
     int saveOffers = 0, searchForgets = 0, leaves = 0, keyCatcher = 0;
     RecordingSurface surface{15000, 12000, 15000, 12000};
     ScriptedDialogs dialogs;
@@ -41,7 +42,8 @@ struct FakeWindow : ListingWindow {
     void scrollReadoutTo(const QString& what) override { scrolledTo = what; }
     void setReadoutChangedTag() override { readoutTag = true; }
     void setReadoutSaveEnabled(bool on) override { readoutSave = on; }
-    void setSectionButton(int k, const QString& c, bool v) override { captions[k] = c; visible[k] = v; }
+    void setSectionButtonCaption(int k, const QString& c) override { captions[k] = c; }
+    void setSectionButtonVisible(int k, bool v) override { visible[k] = v; }
     bool combineMode() const override { return combine; }
     void setCombineIndicator(bool y) override { indicator = y; }
     void toggleCombineMode() override { combine = !combine; indicator = combine; }

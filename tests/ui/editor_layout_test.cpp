@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QTest>
 #include "app/windows.h"
 #include "common/temp_home.h"
 #include "editor/frm_edit.h"
@@ -40,4 +41,97 @@ TEST_F(EditorFixture, ControlsStandAtTheirDesignPlaces) {
     EXPECT_EQ(w.Label2->caption(), "結合ﾓｰﾄﾞ：ｽﾍﾟｰｽ or ここをｸﾘｯｸ");
     EXPECT_EQ(w.Label3->caption(), "sp2");
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(EditorFixture, SectionButtonShowsOnlyItselfYellow) {
+    Frm編集& w = editorWindow();
+    w.Command1[2]->setBackColor(colour::kYellow);
+    w.Command1_Click(4);
+    for (int i = 0; i < Frm編集::kSectionButtons; ++i)
+        EXPECT_EQ(w.Command1[i]->backColor(), i == 4 ? colour::kYellow : colour::kButtonFace) << i;
+    w.Command1_Click(19);  // no such button: nothing changes
+    EXPECT_EQ(w.Command1[4]->backColor(), colour::kYellow);
+}
+
+TEST_F(EditorFixture, Label2SwitchesCombineModeBackAndForth) {
+    Frm編集& w = editorWindow();
+    w.show();
+    QTest::mouseClick(w.Label2, Qt::LeftButton);
+    EXPECT_EQ(w.Label2->backColor(), colour::kYellow);
+    EXPECT_EQ(w.Label2->caption(), "結合:右ｸﾘｯｸ 結合ﾓｰﾄﾞ解除:ｽﾍﾟｰｽ 全選択:* 全解除:/");
+    QTest::mouseClick(w.Label2, Qt::LeftButton);
+    EXPECT_EQ(w.Label2->backColor(), w.backColor());
+    EXPECT_EQ(w.Label2->caption(), "結合ﾓｰﾄﾞ：ｽﾍﾟｰｽ or ここをｸﾘｯｸ");
+}
+
+TEST_F(EditorFixture, TwoScreenLayoutPutsTheEditScreenBesideTheReadOut) {
+    Frm編集& w = editorWindow();
+    for (int i = 0; i < Frm編集::kSectionButtons; ++i) {
+        w.Command1[i]->setCaption(QString::number(i + 1));
+        w.Command1[i]->show();
+    }
+    w.RichTextBox1->hide();
+    w.Text1->show();
+    w.RichTextBox1->tag = "1";
+    w.w画面->trigger();
+    EXPECT_EQ(w.screenMode, 9);
+    for (int i = 0; i < Frm編集::kSectionButtons; ++i)
+        EXPECT_EQ(w.Command1[i]->isHidden(), i < 13) << i;
+    EXPECT_FALSE(w.RichTextBox1->isHidden());
+    EXPECT_TRUE(w.Text2->isHidden());
+    EXPECT_TRUE(w.Text1->isHidden());
+    EXPECT_EQ(w.RichTextBox2->left(), 4920);
+    EXPECT_EQ(w.RichTextBox2->width(), w.formWidth() - 4935);
+    EXPECT_EQ(w.RichTextBox2->height(), w.formHeight() - 1200);
+    EXPECT_TRUE(w.読出し画面保存->isEnabled());
+    EXPECT_TRUE(w.編集->isEnabled());
+    EXPECT_TRUE(w.検索->isEnabled());
+    EXPECT_TRUE(w.読出しファイル内検索->isEnabled());
+    EXPECT_FALSE(w.w画面->isEnabled());
+}
+
+TEST_F(EditorFixture, ListingKeyCatcherShowsItsPromptOnlyWhileFocused) {
+    Frm編集& w = editorWindow();
+    w.show();
+    QCoreApplication::processEvents();
+    w.activateWindow();
+    w.Text2->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.Text2->text(), "ﾌｧｲﾙ\r\n選択");
+    w.RichTextBox2->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.Text2->text(), "");
+}
+
+TEST_F(EditorFixture, TimerRepaintsTheListingOnceAfterItWasEntered) {
+    Frm編集& w = editorWindow();
+    w.screenMode = 1;
+    w.skipSave = 0;
+    w.Timer1_Timer();
+    EXPECT_EQ(w.skipSave, 1);
+    EXPECT_EQ(w.screenMode, 99);
+    w.skipSave = 0;
+    w.Timer1_Timer();  // settled: idles
+    EXPECT_EQ(w.skipSave, 0);
+    EXPECT_EQ(w.screenMode, 99);
+}
+
+TEST_F(EditorFixture, DrawingRunHidesEverythingAndGetsTheKeys) {
+    Frm編集& w = editorWindow();
+    w.Command1[0]->setCaption(" 1");
+    w.Label1->setCaption(" 1:O0001");
+    w.RichTextBox2->setText("O0001\r\n");
+    w.hideControls();
+    EXPECT_TRUE(w.RichTextBox2->isHidden());
+    EXPECT_TRUE(w.menuBar()->isHidden());
+    EXPECT_FALSE(w.描画->isVisible());
+    EXPECT_EQ(w.savedEdit.text, "O0001\r\n");  // taken as the window got the focus
+    w.Label1->setCaption("");
+    w.showControls();
+    EXPECT_FALSE(w.RichTextBox2->isHidden());
+    EXPECT_FALSE(w.Command1[0]->isHidden());
+    EXPECT_TRUE(w.Command1[1]->isHidden());  // no caption
+    EXPECT_TRUE(w.Label1->isHidden());       // no caption
+    EXPECT_TRUE(w.描画->isVisible());
+    EXPECT_FALSE(w.menuBar()->isHidden());
 }

@@ -1,0 +1,180 @@
+// Frm編集: reading files and the program listing.  The rules live in the
+// QtCore listing procedure (Fileload over the program store); this file lends
+// it the window's controls and holds the handlers of the listing and the two
+// layouts it switches between.
+#include <QAction>
+#include <QDir>
+#include <QTimer>
+
+#include "app/frm_menu.h"
+#include "app/windows.h"
+#include "editor/fileload.h"
+#include "editor/frm_edit.h"
+#include "editor/nc_text_file.h"
+#include "platform/surface.h"
+
+namespace {
+const QString kKeyCatcherText = QStringLiteral("ﾌｧｲﾙ\r\n選択");
+constexpr int kNoFileChosen = -1;
+}  // namespace
+
+// The editor window as the listing procedure sees it.
+class FrmEditListing : public ListingWindow {
+public:
+    explicit FrmEditListing(Frm編集& w) : w_(w), fileload_(*this) {}
+    Fileload& fileload() { return fileload_; }
+
+    QString currentFilePath() const override { return w_.fileName; }
+    int currentProgram() const override { return w_.programNo; }
+    void setCurrentProgram(int n) override { w_.programNo = short(n); }
+    int skipSaveFlag() const override { return w_.skipSave; }
+    void setSkipSaveFlag(int v) override { w_.skipSave = short(v); }
+    int screenMode() const override { return w_.screenMode; }
+    void setProgramCount(int n) override { w_.programCount = short(n); }
+    colour::Rgb editTextColour() const override {
+        return colour::fromVb(quint32(w_.editTextColour));
+    }
+
+    QString editText() const override { return w_.RichTextBox2->text(); }
+    void setEditText(const QString& text, colour::Rgb c) override {
+        w_.RichTextBox2->setSelColor(c);
+        w_.RichTextBox2->setText(text);
+    }
+    void showEditScreen() override { w_.RichTextBox2->show(); }
+    QString programLabel() const override { return w_.Label1->caption(); }
+    void setProgramLabel(const QString& caption) override { w_.Label1->setCaption(caption); }
+
+    QString readoutText() const override { return w_.RichTextBox1->text(); }
+    void setReadoutText(const QString& text, colour::Rgb c) override {
+        w_.RichTextBox1->setSelColor(c);
+        w_.RichTextBox1->setText(text);
+    }
+    void scrollReadoutTo(const QString& what) override {
+        w_.RichTextBox1->find(nctext::toCrLf(what), 0);
+    }
+    void setReadoutChangedTag() override { w_.RichTextBox1->tag = QStringLiteral("1"); }
+    void setReadoutSaveEnabled(bool on) override { w_.読出し画面保存->setEnabled(on); }
+
+    void setSectionButtonCaption(int k, const QString& caption) override {
+        if (k >= 0 && k < Frm編集::kSectionButtons) w_.Command1[size_t(k)]->setCaption(caption);
+    }
+    void setSectionButtonVisible(int k, bool visible) override {
+        if (k >= 0 && k < Frm編集::kSectionButtons) w_.Command1[size_t(k)]->setVisible(visible);
+    }
+
+    bool combineMode() const override { return w_.Label2->backColor() == colour::kYellow; }
+    void setCombineIndicator(bool yellow) override {
+        w_.Label2->setBackColor(yellow ? colour::kYellow : w_.backColor());
+    }
+    void toggleCombineMode() override { w_.Label2_Click(); }
+
+    Surface& listingSurface() override { return w_.surface(); }
+    Dialogs& listingDialogs() override { return w_.dialogs(); }
+    void offerSave() override { w_.mysave(); }
+    // The search dialog keeps no position of its own yet.
+    void forgetSearchPosition() override {}
+    void leaveToMenu() override {
+        menuWindow().show();
+        w_.hide();
+    }
+    void refreshListingKeyCatcher() override {
+        w_.Text2->setText(kKeyCatcherText);
+        w_.Text2->setFocus();
+    }
+    QString workFilePath() const override {
+        return QDir(w_.workDir()).filePath(Frm編集::kWorkFileName);
+    }
+    void writeCombinedOutput(const QString& text) override { w_.combinedOutput += text; }
+
+private:
+    Frm編集& w_;
+    Fileload fileload_;
+};
+
+Fileload& Frm編集::listingProcedure() {
+    if (!listing_) listing_ = std::make_shared<FrmEditListing>(*this);
+    return listing_->fileload();
+}
+
+void Frm編集::fileload(short& code) { listingProcedure().run(code); }
+
+void Frm編集::読出_Click() {
+    // A cancelled dialog keeps the file read before: its path is what saving
+    // writes next to, and the store still holds that file.
+    const QString previous = fileName;
+    fileName.clear();
+    fileName = askFileToRead();
+    if (fileName.isEmpty()) {
+        fileName = previous;
+        return;
+    }
+    setWindowTitle(fileName + kTitleSuffix);
+    short code = kNoFileChosen;
+    fileload(code);
+    Command1_Click(0);
+    RichTextBox1->tag = QStringLiteral("0");
+    programNo = 1;
+    Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing
+    Text2->setFocus();
+    Timer1->start(1);
+    screenMode = 1;
+}
+
+void Frm編集::個別プログラム名表示_Click() {
+    if (RichTextBox1->tag == QStringLiteral("1")) 読出し画面保存->setEnabled(true);
+    w画面->setEnabled(true);
+    編集->setEnabled(true);
+    読出しファイル内検索->setEnabled(true);
+    Text1->hide();
+    for (int i = 0; i < kListingButtons && !Command1[size_t(i)]->caption().isEmpty(); ++i)
+        Command1[size_t(i)]->show();
+    RichTextBox1->show();
+    Text2->show();
+    Label2->show();
+    RichTextBox2->setLeft(10320);
+    RichTextBox2->setWidth(4935);
+    Timer1->start(100);
+    screenMode = 1;
+    skipSave = 1;
+    short code = programNo;
+    fileload(code);
+    Text2->setFocus();
+}
+
+void Frm編集::編集_Click() {
+    Text2->hide();
+    screenMode = 9;
+    for (CommandButton* b : Command1) b->hide();
+    RichTextBox1->hide();
+    Label2->hide();
+    読出し画面保存->setEnabled(false);
+    読出しファイル内検索->setEnabled(false);
+    編集->setEnabled(false);
+    w画面->setEnabled(true);
+    RichTextBox2->setLeft(0);
+    RichTextBox2->setWidth(formWidth() * 3 / 4);
+    RichTextBox2->setHeight(formHeight() - 1200);
+    Text1->setWidth(formWidth() / 4);
+    Text1->setTop(RichTextBox2->top());
+    Text1->setHeight(RichTextBox2->height());
+    Text1->setLeft(RichTextBox2->left() + RichTextBox2->width());
+    Text1->setBackColor(colour::fromVb(0x80FFFF));
+    Text1->show();
+    buildOutline();
+    RichTextBox2->setFocus();
+}
+
+void Frm編集::Text2_KeyDown(int& keyCode, int /*shift*/) {
+    const int key = keyCode;
+    if (key == 16 || key == 17 || key == 18) return;  // Shift, Ctrl, Alt alone
+    keyCode = 0;  // the key catcher never takes the key as typing
+    listingProcedure().listingKey(key);
+}
+
+void Frm編集::Text2_MouseDown(int /*button*/, int /*shift*/, double x, double /*y*/) {
+    listingProcedure().keyCatcherPress(x);
+}
+
+void Frm編集::Form_MouseDown(int button, int /*shift*/, double x, double y) {
+    listingProcedure().listingPress(button, x, y);
+}
