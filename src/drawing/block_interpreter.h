@@ -18,7 +18,9 @@ public:
     virtual ~BlockInterpreter() = default;
     // Once at the start of a run (clears the local variables of the current level).
     virtual void beginRun(DrawingRun& run) = 0;
-    // At the start of every pass (loop tables, call frames, pending corners).
+    // At the start of every pass (loop tables, call frames).  The run has put
+    // the edit screen's program back (lines, macroLevel 0), the points at their
+    // start values, the colour red and no corner pending.
     virtual void beginPass(DrawingRun& run) = 0;
     // Interprets lines[lineIndex].  Must call DrawingRun::takeUpBlock() when it
     // takes the block's text up (program display, block count, "(STOP)").

@@ -490,6 +490,8 @@ namespace drawing {
 
 RunResult drawClick(DrawingHost& host, DrawingState& state, const RunOptions& options,
                     BlockInterpreter* interpreter) {
+    // One run at a time: the state belongs to the run in progress.
+    if (state.running) return RunResult::Cancelled;
     // A close of the window while no run was going must not stop this one.
     state.abortFlag = 0;
     Surface& s = host.surface();

@@ -72,9 +72,12 @@ public:
     // Reads the work file into fields().lines (lastLine too) and deletes it.
     // false after a message (file missing, more than kMaxProgramLines lines).
     bool loadWorkFile();
-    // Busy delay of the line and arc drawing (count, inner count).
+    // Busy delay of the arc drawing: mytim(delay / 100, 1) after each plotted
+    // point.  On a real window the delay is owed to the pace schedule (and the
+    // picture repainted about every 16 ms); headless it costs nothing.
     void mytim(double count, double inner);
-    // Points traced by a straight move (paced on a real window).
+    // Points set while tracing a straight move (only when blockCount >=
+    // fastForwardLimit): paced on a real window, free headless.
     void tracedPoints(qint64 n) { pacer_.traced(n); }
 
     // The status lines (orientation, block skip, speed, program, 倍率).

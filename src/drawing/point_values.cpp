@@ -4,10 +4,7 @@
 #include "drawing/number_text.h"
 #include "platform/dialogs.h"
 
-#if __has_include("drawing/evaluator.h")
 #include "drawing/evaluator.h"
-#define TSSNC_HAVE_EVALUATOR 1
-#endif
 
 namespace {
 
@@ -34,17 +31,12 @@ QString scaled(const QString& value, double factor) {
 }  // namespace
 
 QString evaluateQuietly(const QString& expression) {
-#ifdef TSSNC_HAVE_EVALUATOR
     SilentDialogs silent;
     try {
         return myshiki(expression, silent).value_or(QString());
     } catch (const EvalFault&) {
         return QString();
     }
-#else
-    // Until the evaluator is in the build only plain numbers are read.
-    return nt::isPlainNumber(expression) ? nt::str(nt::val(expression)) : QString();
-#endif
 }
 
 PointValues endPointValues(const DrawingState& s) {

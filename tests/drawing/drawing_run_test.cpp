@@ -288,3 +288,43 @@ TEST(DrawingLoop, MessagesKnowTheProgramAndLine) {
     EXPECT_EQ(talk.runs, 1);
     EXPECT_EQ(talk.passes, 1);
 }
+
+TEST(DrawingView, ReadoutAndProgramDisplayShowXAsDiameterAndZAsWritten) {
+    // A block that moved the end point to X100. Z-20. as the interpreter writes it.
+    ScriptInterpreter move;
+    move.onBlock = [](DrawingRun& r) {
+        if (r.fields().lineIndex == 1) {
+            const bool m = r.state().orientation == u"m";
+            r.fields().endH = m ? QStringLiteral("-20.") : QStringLiteral("[100.]/2");
+            r.fields().endV = m ? QStringLiteral("100.") : QStringLiteral("[-20.]*2");
+            r.showEndPointInProgramDisplay();
+        }
+        return BlockOutcome::Continue;
+    };
+    for (const char* o : {"t", "m"}) {
+        RunRig rig(testProgram(2));
+        rig.st.programDisplay = true;
+        rig.draw(o, {"N"}, &move);
+        EXPECT_EQ(rig.count(textOp(15800, 800, 10, "FFFFFF", "x  100")), 1) << o;
+        EXPECT_EQ(rig.count(textOp(17000, 800, 10, "FFFFFF", "  z -20")), 1) << o;
+        // On the row of block 2 (y 2800).
+        EXPECT_EQ(rig.count(textOp(1500, 2800, 10, "FFFFFF", "x  100")), 1) << o;
+        EXPECT_EQ(rig.count(textOp(2700, 2800, 10, "FFFFFF", "z -20")), 1) << o;
+        // A headless run never repaints or waits.
+        EXPECT_EQ(rig.host.flushes, 0);
+    }
+}
+
+TEST(DrawingView, AFaultyPointIsShownEmptyWithoutAMessage) {
+    ScriptInterpreter bad;
+    bad.onBlock = [](DrawingRun& r) {
+        r.fields().endH = QStringLiteral("[1/0]");
+        r.fields().endV = QStringLiteral("1+*");
+        return BlockOutcome::Continue;
+    };
+    RunRig rig(testProgram(1));
+    rig.draw("m", {"N"}, &bad);
+    EXPECT_EQ(rig.count(textOp(15800, 800, 10, "FFFFFF", "x ")), 1);
+    EXPECT_EQ(rig.count(textOp(17000, 800, 10, "FFFFFF", "  z ")), 1);
+    EXPECT_TRUE(rig.host.dlg.messages().isEmpty());
+}

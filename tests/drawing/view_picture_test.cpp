@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "platform/gui_image_surface.h"
+#include "run_rig.h"
+
+// The view as an operator sees it: blue drawing area, red status lines at the
+// top right, white and red grid marks, the red zero mark.
+TEST(ViewPicture, StatusLinesGridAndZeroMarkArePainted) {
+    ImageSurface image(1920, 1080, 96.0, QSize(1920, 1080), colour::kButtonFace);
+    RunRig rig(testProgram(2));
+    rig.host.surf.setForward(&image);
+    QImage shot;
+    rig.host.dlg.setOnShown([&](const ScriptedDialogs::Shown& s) {
+        if (s.text.startsWith(drawing::text::kEndPrompt1)) shot = image.image().copy();
+    });
+    rig.draw("m", {"N"});
+    ASSERT_FALSE(shot.isNull());
+    if (qEnvironmentVariableIsSet("TSSNC_SAVE_PICTURES")) shot.save("/tmp/tssnc_view_m.png");
+    if (qEnvironmentVariableIsSet("TSSNC_SAVE_PICTURES")) {
+        ImageSurface t(1920, 1080, 96.0, QSize(1920, 1080), colour::kButtonFace);
+        RunRig other(testProgram(2));
+        other.st.programDisplay = true;
+        other.host.surf.setForward(&t);
+        other.host.dlg.setOnShown([&](const ScriptedDialogs::Shown& s) {
+            if (s.text.startsWith(drawing::text::kEndPrompt1)) t.image().save("/tmp/tssnc_view_t.png");
+        });
+        other.draw("t", {"N"});
+    }
+    auto rgbAt = [&](int x, int y) { return shot.pixelColor(x, y).rgb() & 0xFFFFFF; };
+    EXPECT_EQ(rgbAt(5, 5), 0x0000C0u);
+    // Zero mark: circle of 100 twips (6.7 px) about (960, 864).
+    bool ring = false;
+    for (int dx = 5; dx <= 8; ++dx) ring = ring || rgbAt(960 + dx, 864) == 0xFF0000u;
+    EXPECT_TRUE(ring);
+    // Red text somewhere in the status band (x 1053.., y 6..53 px).
+    int red = 0;
+    for (int y = 6; y < 53; ++y)
+        for (int x = 1054; x < 1720; ++x) red += rgbAt(x, y) == 0xFF0000u;
+    EXPECT_GT(red, 50);
+    // White grid dots exist below the status lines.
+    int white = 0;
+    for (int y = 100; y < 1000; ++y)
+        for (int x = 0; x < 1900; x += 1) white += rgbAt(x, y) == 0xFFFFFFu;
+    EXPECT_GT(white, 1000);
+}
