@@ -152,8 +152,7 @@ public:
     void flush() override;
 
     // ======================================================================
-    // Filled by the reading and listing code (frm_edit_pending.cpp holds the
-    // placeholders until it lands).
+    // Reading and the program listing (frm_edit_listing.cpp).
     // ======================================================================
     // The one door to the program store; code is a 16-bit command code.
     void fileload(short& code);

@@ -247,10 +247,10 @@ void RichTextBox::setBackColor(colour::Rgb c) {
     setWidgetBackColor(this, c);
 }
 
-int RichTextBox::find(const QString& what, int start, int end) {
+int RichTextBox::find(const QString& what, int start, int end, bool matchCase) {
     if (what.isEmpty()) return -1;
     const QString t = text();
-    int at = t.indexOf(what, std::max(0, start), Qt::CaseInsensitive);
+    int at = int(t.indexOf(what, std::max(0, start), matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive));
     if (at < 0) return -1;
     if (end >= 0 && at + what.size() > end) return -1;
     setSelStart(at);

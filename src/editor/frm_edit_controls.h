@@ -81,9 +81,10 @@ public:
     colour::Rgb backColor() const { return back_; }
     void setBackColor(colour::Rgb c);
 
-    // Zero-based index of the first match at or after start (before end when end
-    // is not negative), or -1; a match is selected.
-    int find(const QString& what, int start = 0, int end = -1);
+    // Zero-based index of the first match at or after start (ending at or before
+    // end when end is not negative), or -1; a match is selected.  Letters match
+    // in either case unless matchCase.
+    int find(const QString& what, int start = 0, int end = -1, bool matchCase = false);
 
     KeyDownHandler onKeyDown;
     std::function<void()> onGotFocus;

@@ -175,6 +175,7 @@ TEST_F(EditorKeysTest, EditTextPositionsCountBothCharactersOfALineBreak) {
     EXPECT_EQ(r->selText(), "X10");
     EXPECT_EQ(r->find("X10", 5), 9);
     EXPECT_EQ(r->find("X10", 5, 11), -1);
+    EXPECT_EQ(r->find("x10", 0, -1, true), -1);
     r->setSelStart(2);
     r->setSelLength(5);
     EXPECT_EQ(r->selText(), "\r\nX10");

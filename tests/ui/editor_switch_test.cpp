@@ -2,6 +2,7 @@
 // file, the close box, "&Q終了" and the transfer window.
 #include <QAction>
 #include <QTest>
+#include <QTimer>
 #include "editor/frm_edit.h"
 #include "menu_fixture.h"
 #include "platform/program_dir.h"
@@ -150,4 +151,34 @@ TEST_F(EditorSwitchTest, TransferItemShowsTheTransferWindowAndHidesTheEditor) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(transferWindow().isVisible());
     EXPECT_TRUE(editorWindowLoaded());
+}
+
+TEST_F(EditorSwitchTest, DoubleClickOnTheSurfaceOpensTheEditLayoutAndF9ComesBack) {
+    dialogs.queueFile(home.write("sp2/two.sp2", "%\r\nO0001\r\nG00X1.\r\nM30\r\nO0002\r\nM30\r\n%\r\n"));
+    Frm編集& w = openEditor();
+    w.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(w.Command1[0]->isHidden());
+
+    QTest::mouseDClick(w.centralWidget(), Qt::LeftButton, {}, QPoint(600, 700));
+    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_EQ(w.screenMode, 9);
+    EXPECT_TRUE(w.Text2->isHidden());
+    EXPECT_FALSE(w.Text1->isHidden());
+    EXPECT_TRUE(w.RichTextBox2->text().startsWith("O0001\r\n"));
+
+    // F9 in the edit screen: the listing layout with the focus on the key catcher.
+    QTest::keyClick(w.RichTextBox2, Qt::Key_F9);
+    EXPECT_FALSE(w.Text2->isHidden());
+    EXPECT_TRUE(w.Text1->isHidden());
+    EXPECT_TRUE(w.Text2->hasFocus());
+
+    // F9 on a section button does the same.
+    w.編集_Click();
+    w.個別プログラム名表示_Click();
+    w.Command1_Click(0);
+    ASSERT_TRUE(w.Command1[0]->hasFocus());
+    QTest::keyClick(w.Command1[0], Qt::Key_F9);
+    EXPECT_TRUE(w.Text2->hasFocus());
+    EXPECT_EQ(w.screenMode, 1);
 }
