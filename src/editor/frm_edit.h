@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include "drawing/drawing_host.h"
+#include "drawing/drawing_state.h"
 #include "editor/frm_edit_controls.h"
 
 class QAction;
@@ -187,6 +188,10 @@ public:
     void Form_KeyDown(int& keyCode, int shift);
     // Mouse presses on the client area while every menu is hidden.
     void drawingMouseDown(int button, int shift, double x, double y);
+    // The drawing engine's state kept with this window between runs (view,
+    // options, speed, mailboxes); orientation and abortFlag are mirrored from
+    // the tag and the field above around a run.
+    DrawingState drawingState;
 
 protected:
     void showEvent(QShowEvent* e) override;

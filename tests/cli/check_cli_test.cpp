@@ -1,0 +1,81 @@
+// tssnc-cli check: every program of each file, each message with where it happened.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "cli/cli_run.h"
+
+namespace {
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString p = dir.filePath(name);
+    QFile f(p);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+    return p;
+}
+
+const QByteArray kClean =
+    "%\r\n"
+    "O0001(FIRST)\r\n"
+    "G00X100.Z10.\r\n"
+    "G01Z-20.F0.2\r\n"
+    "M30\r\n"
+    "%\r\n"
+    "O0002(SECOND)\r\n"
+    "(STOP)\r\n"
+    "G00X10.\r\n"
+    "M30\r\n"
+    "%\r\n";
+
+// A good program, one longer than the line table, another good one.
+QByteArray withLongProgram() {
+    QByteArray b = "%\r\nO0001(FIRST)\r\nG00X100.\r\n%\r\nO0100(LONG PROGRAM NAME IS CUT)\r\n";
+    for (int i = 0; i < 1001; ++i) b += "G01X" + QByteArray::number(i) + ".\r\n";
+    b += "%\r\nO0003(THIRD)\r\nG00X5.\r\n%\r\n";
+    return b;
+}
+
+}  // namespace
+
+TEST(CheckCli, CleanFilesPrintNothing) {
+    QTemporaryDir dir;
+    const QString a = writeFile(dir, "a.NC", kClean);
+    for (const char* lathe : {"t", "m"}) {
+        CliResult r = runCli({"check", "--lathe", lathe, a, a});
+        EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    }
+}
+
+TEST(CheckCli, EachMessageNamesFileListingNameAndLine) {
+    QTemporaryDir dir;
+    const QString a = writeFile(dir, "a.NC", withLongProgram());
+    CliResult r = runCli({"check", a});
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    const QStringList lines = r.outLines();
+    ASSERT_EQ(lines.size(), 1) << r.out.toStdString();
+    // The listing name is the first 20 characters of the program's first line.
+    static const QRegularExpression re(
+        "^" + QRegularExpression::escape(a + ":O0100(LONG PROGRAM N:") + "([0-9]+): (.+)$");
+    auto m = re.match(lines[0]);
+    ASSERT_TRUE(m.hasMatch()) << lines[0].toStdString();
+    EXPECT_GE(m.captured(1).toInt(), 1);
+    EXPECT_TRUE(m.captured(2).contains("1001")) << lines[0].toStdString();
+}
+
+TEST(CheckCli, FileErrorsGiveStatusTwoAndTheOtherFilesAreStillChecked) {
+    QTemporaryDir dir;
+    const QString bad = writeFile(dir, "bad.NC", withLongProgram());
+    CliResult r = runCli({"check", dir.filePath("missing.NC"), bad});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("missing.NC")) << r.err.toStdString();
+    EXPECT_EQ(r.outLines().size(), 1) << r.out.toStdString();
+
+    EXPECT_EQ(runCli({"check"}).exitCode, 2);
+    EXPECT_EQ(runCli({"check", "--lathe", "x", bad}).exitCode, 2);
+    EXPECT_EQ(runCli({"check", "--program", "O1", bad}).exitCode, 2);
+    const QString noProgram = writeFile(dir, "empty.NC", "(no program here)\r\n");
+    EXPECT_EQ(runCli({"check", noProgram}).exitCode, 2);
+}
