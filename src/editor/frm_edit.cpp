@@ -241,7 +241,7 @@ void Frm編集::keyPressEvent(QKeyEvent* e) {
     if (!controlHasFocus()) {
         int code = vbKeyCode(e);
         if (code != 0) {
-            Form_KeyDown(code, vbShift(e->modifiers()));
+            Form_KeyDown(code, vbkey::shiftMask(e->modifiers()));
             e->accept();
             return;
         }

@@ -53,70 +53,8 @@ int vbButton(Qt::MouseButton b) {
 
 // ---- key codes ------------------------------------------------------------
 
-int vbShift(Qt::KeyboardModifiers m) {
-    int s = 0;
-    if (m & Qt::ShiftModifier) s |= 1;
-    if (m & Qt::ControlModifier) s |= 2;
-    if (m & Qt::AltModifier) s |= 4;
-    return s;
-}
-
 int vbKeyCode(const QKeyEvent* e) {
-    const int k = e->key();
-    const bool keypad = e->modifiers() & Qt::KeypadModifier;
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) return 65 + (k - Qt::Key_A);
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) return keypad ? 96 + (k - Qt::Key_0) : 48 + (k - Qt::Key_0);
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
-    switch (k) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    // Keys that carry a different character per layout: the codes of a Japanese
-    // keyboard, where "*" shares the ":" key (186) and "/" has its own (191).
-    case Qt::Key_Asterisk: return keypad ? 106 : 186;
-    case Qt::Key_Plus: return keypad ? 107 : 187;
-    case Qt::Key_Minus: return keypad ? 109 : 189;
-    case Qt::Key_Period: return keypad ? 110 : 190;
-    case Qt::Key_Slash: return keypad ? 111 : 191;
-    case Qt::Key_Colon: return 186;
-    case Qt::Key_Semicolon: return 187;
-    case Qt::Key_Comma:
-    case Qt::Key_Less: return 188;
-    case Qt::Key_Equal: return 189;
-    case Qt::Key_Greater: return 190;
-    case Qt::Key_Question: return 191;
-    case Qt::Key_At:
-    case Qt::Key_QuoteLeft: return 192;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft: return 219;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar:
-    case Qt::Key_yen: return 220;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight: return 221;
-    case Qt::Key_AsciiCircum:
-    case Qt::Key_Apostrophe: return 222;
-    default: return 0;
-    }
+    return vbkey::fromQt(e->key(), e->modifiers() & Qt::KeypadModifier);
 }
 
 // ---- place and colours -----------------------------------------------------
@@ -262,7 +200,7 @@ int RichTextBox::find(const QString& what, int start, int end, bool matchCase) {
 void RichTextBox::keyPressEvent(QKeyEvent* e) {
     int code = vbKeyCode(e);
     if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbShift(e->modifiers()));
+        onKeyDown(code, vbkey::shiftMask(e->modifiers()));
         if (code == 0) {
             e->accept();
             return;
@@ -304,7 +242,7 @@ void TextBox::setForeColor(colour::Rgb c) {
 void TextBox::keyPressEvent(QKeyEvent* e) {
     int code = vbKeyCode(e);
     if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbShift(e->modifiers()));
+        onKeyDown(code, vbkey::shiftMask(e->modifiers()));
         if (code == 0) {
             e->accept();
             return;
@@ -326,7 +264,7 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
 void TextBox::mousePressEvent(QMouseEvent* e) {
     QPlainTextEdit::mousePressEvent(e);
     if (onMouseDown)
-        onMouseDown(vbButton(e->button()), vbShift(e->modifiers()),
+        onMouseDown(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
                     twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
 }
 
@@ -368,7 +306,7 @@ void CommandButton::setBackColor(colour::Rgb c) {
 void CommandButton::keyPressEvent(QKeyEvent* e) {
     int code = vbKeyCode(e);
     if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbShift(e->modifiers()));
+        onKeyDown(code, vbkey::shiftMask(e->modifiers()));
         if (code == 0) {
             e->accept();
             return;
@@ -404,13 +342,13 @@ void SurfaceCanvas::paintEvent(QPaintEvent* e) {
 
 void SurfaceCanvas::mousePressEvent(QMouseEvent* e) {
     if (onMouseDown)
-        onMouseDown(vbButton(e->button()), vbShift(e->modifiers()),
+        onMouseDown(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
                     twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
 }
 
 void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     if (onDoubleClick)
-        onDoubleClick(vbButton(e->button()), vbShift(e->modifiers()),
+        onDoubleClick(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
                       twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
 }
 

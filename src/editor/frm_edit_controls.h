@@ -8,13 +8,12 @@
 #include <QTextEdit>
 #include <functional>
 #include "platform/colour.h"
+#include "platform/key_codes.h"
 
 class QKeyEvent;
 
-// VB key code of a key press (A = 65, F1 = 112, Enter = 13, numpad * = 106 ...)
-// and the VB shift mask (1 Shift, 2 Ctrl, 4 Alt).  0 for keys without a code.
+// Key code of a key press (platform/key_codes.h); 0 for keys without a code.
 int vbKeyCode(const QKeyEvent* e);
-int vbShift(Qt::KeyboardModifiers m);
 
 // Handler of a key press: it may set keyCode to 0 to swallow the key.
 using KeyDownHandler = std::function<void(int& keyCode, int shift)>;
