@@ -5,6 +5,7 @@
 #include <QTimer>
 #include "app/frm_menu.h"
 #include "app/windows.h"
+#include "editor/fileload.h"
 #include "editor/frm_edit.h"
 #include "platform/dialogs.h"
 #include "platform/program_dir.h"
@@ -49,8 +50,15 @@ void Frm編集::Form_Activate() {
         if (!fileName.isEmpty()) {
             short code = -1;
             fileload(code);
-            Command1_Click(0);
-            Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing
+            if (listingProcedure().lastReadRejected()) {
+                // Refused or unreadable (the message has been shown): as if no
+                // file had been chosen; the next activation asks again.
+                fileName.clear();
+                setWindowTitle(kTitleSuffix);
+            } else {
+                Command1_Click(0);
+                Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing
+            }
         }
     }
 

@@ -111,6 +111,13 @@ void Frm編集::読出_Click() {
     setWindowTitle(fileName + kTitleSuffix);
     short code = kNoFileChosen;
     fileload(code);
+    if (listingProcedure().lastReadRejected()) {
+        // Refused or unreadable (the message has been shown): the window goes
+        // on with the file it had, or with none.
+        fileName = listingProcedure().previousKept() ? previous : QString();
+        setWindowTitle(fileName + kTitleSuffix);
+        if (listingProcedure().previousKept()) return;
+    }
     Command1_Click(0);
     RichTextBox1->tag = QStringLiteral("0");
     programNo = 1;
