@@ -72,7 +72,15 @@ void Frm編集::Form_Activate() {
     // row would leave 72 points at 70; the size is re-applied as it stands.
     setEditFontSize(RichTextBox2->fontSize());
 
+    takeActivation();
     activating_ = false;
+}
+
+void Frm編集::takeActivation() {
+    // A window shown by the program, or back from a file box, is the active one:
+    // its keys and access keys work at once.  A window manager does this itself;
+    // on a bare X server nobody else would.
+    if (isVisible() && !isActiveWindow()) activateWindow();
 }
 
 void Frm編集::restoreScreens() {

@@ -106,6 +106,7 @@ void Frm編集::読出_Click() {
     fileName = askFileToRead();
     if (fileName.isEmpty()) {
         fileName = previous;
+        takeActivation();
         return;
     }
     setWindowTitle(fileName + kTitleSuffix);
@@ -116,7 +117,10 @@ void Frm編集::読出_Click() {
         // on with the file it had, or with none.
         fileName = listingProcedure().previousKept() ? previous : QString();
         setWindowTitle(fileName + kTitleSuffix);
-        if (listingProcedure().previousKept()) return;
+        if (listingProcedure().previousKept()) {
+            takeActivation();
+            return;
+        }
     }
     Command1_Click(0);
     RichTextBox1->tag = QStringLiteral("0");
@@ -125,6 +129,7 @@ void Frm編集::読出_Click() {
     Text2->setFocus();
     Timer1->start(1);
     screenMode = 1;
+    takeActivation();
 }
 
 void Frm編集::個別プログラム名表示_Click() {
