@@ -68,6 +68,11 @@ QString parseDrawOptions(const QStringList& args, DrawOptions& opts) {
             inl = a.mid(eq + 1);
             hasInline = true;
         }
+        static const QStringList kKnown{QStringLiteral("--program"),    QStringLiteral("--lathe"),
+                                        QStringLiteral("--size"),       QStringLiteral("--png"),
+                                        QStringLiteral("--trace"),      QStringLiteral("--answers"),
+                                        QStringLiteral("--max-blocks")};
+        if (!kKnown.contains(name)) return QStringLiteral("unknown option ") + name;
         QString v;
         if (!r.value(name, inl, hasInline, v)) return r.error;
         if (name == u"--program") {
