@@ -10,6 +10,7 @@
 #include "app/windows.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_twips.h"
+#include "platform/key_codes.h"
 #include "platform/program_dir.h"
 #include "serial/frm_rs232c.h"
 #include "editor/frm_edit.h"
@@ -107,7 +108,7 @@ void frmMenu::Command1_Click(int index) {
 }
 
 void frmMenu::Command1_KeyDown(int /*index*/, int keyCode, int /*shift*/) {
-    if (keyCode == kKeyQ) orderlyExitAndEnd();
+    if (keyCode == vbkey::kQ) orderlyExitAndEnd();
 }
 
 bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
@@ -115,16 +116,9 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
         for (int i = 0; i < int(Command1.size()); ++i) {
             if (watched != Command1[i]) continue;
             auto* k = static_cast<QKeyEvent*>(e);
-            int shift = 0;
-            if (k->modifiers() & Qt::ShiftModifier) shift |= 1;
-            if (k->modifiers() & Qt::ControlModifier) shift |= 2;
-            if (k->modifiers() & Qt::AltModifier) shift |= 4;
-            // Qt's key codes of letters are the Windows ones (Q = 81).
-            if (k->key() == Qt::Key_Q) {
-                Command1_KeyDown(i, kKeyQ, shift);
-                return true;
-            }
-            Command1_KeyDown(i, k->key() & 0xFFFF, shift);
+            const int code = vbkey::fromQt(k->key(), k->modifiers() & Qt::KeypadModifier);
+            Command1_KeyDown(i, code, vbkey::shiftMask(k->modifiers()));
+            if (code == vbkey::kQ) return true;
             break;
         }
     }

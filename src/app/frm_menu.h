@@ -12,8 +12,6 @@ class QPushButton;
 
 class frmMenu : public QWidget {
 public:
-    static constexpr int kKeyQ = 81;
-
     frmMenu();  // builds the controls; menuWindow() then runs Form_Load()
 
     std::array<QRadioButton*, kMachineSlots> Option1{};

@@ -3,18 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
+#include "platform/text_encoding.h"
 
 namespace {
-
-QString decodeIni(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString s = utf8.decode(bytes);
-    if (!utf8.hasError()) return s;
-    QStringDecoder sjis("Shift_JIS");
-    if (sjis.isValid()) return sjis.decode(bytes);
-    return QString::fromLatin1(bytes);
-}
 
 // Text after the first "=", or the whole line when it has none.
 QString afterEquals(const QString& line) {
@@ -36,12 +27,8 @@ QByteArray defaultIniBytes() {
 
 MachineConfig parseMachineConfig(const QByteArray& iniBytes) {
     MachineConfig cfg;
-    QString text = decodeIni(iniBytes);
     // A file edited on another system may end its lines with LF or CR alone.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    const QStringList lines = textenc::splitLines(textenc::decode(iniBytes).text);
 
     int counter = 0;
     for (const QString& line : lines) {
@@ -53,9 +40,8 @@ MachineConfig parseMachineConfig(const QByteArray& iniBytes) {
             cfg.dirs[counter++] = v.mid(i);
         }
         if (line.startsWith(QLatin1String("tate/yoko"))) {
-            qsizetype eq = line.indexOf(QLatin1Char('='));
             // Without "=", the line's own first two characters are examined ("ta").
-            QString two = line.mid(eq + 1, 2);
+            const QString two = afterEquals(line).left(2);
             cfg.orientation = two.contains(QLatin1Char('t')) ? QStringLiteral("t")
                                                              : QStringLiteral("m");
         }
@@ -75,10 +61,7 @@ MachineConfig loadMachineConfig(const QString& programDirectory) {
         }
     }
     QFile in(path);
-    if (!QFileInfo(path).isFile() || !in.open(QIODevice::ReadOnly)) {
-        MachineConfig fallback;
-        for (int i = 0; i < kMachineSlots; ++i) fallback.dirs[i] = defaultMachineDir(i);
-        return fallback;
-    }
+    // An unreadable file reads as an empty one: every slot its default, "m".
+    if (!QFileInfo(path).isFile() || !in.open(QIODevice::ReadOnly)) return parseMachineConfig({});
     return parseMachineConfig(in.readAll());
 }

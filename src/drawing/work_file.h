@@ -20,8 +20,4 @@ bool writeWorkFile(const QString& dir, const QString& text);
 // Shift_JIS) and deletes it.  Empty when the file does not exist.
 std::optional<QStringList> takeWorkFile(const QString& dir);
 
-// Splits a text read from a file into lines: the break after the last line does
-// not start another one.
-QStringList splitFileLines(const QString& text);
-
 }  // namespace drawing

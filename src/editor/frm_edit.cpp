@@ -42,7 +42,7 @@ void Frm編集::buildControls() {
     setWidgetBackColor(canvas_, backColor());
     setWidgetBackColor(this, backColor());
 
-    image_ = std::make_unique<ImageSurface>(1, 1, 1440.0 / twips::perPixel(), QSize(), backColor());
+    image_ = std::make_unique<ImageSurface>(1, 1, twips::logicalDpi(), QSize(), backColor());
     image_->setOnChanged([this](const QRect& r) { canvas_->update(r); });
     canvas_->setImage(&image_->image());
     canvas_->onResize = [this](int w, int h) {
@@ -64,11 +64,7 @@ void Frm編集::buildControls() {
     RichTextBox2->setSelColor(colour::fromVb(kYellowVb));
     RichTextBox2->setSelFontSize(kTextFontSize);
     // The caret must show on the dark scheme as on the light one.
-    {
-        QPalette p = RichTextBox2->palette();
-        p.setColor(QPalette::Text, QColor(255, 255, 0));
-        RichTextBox2->setPalette(p);
-    }
+    RichTextBox2->setCaretColor(colour::fromVb(kYellowVb));
 
     for (int i = 0; i < kSectionButtons; ++i) {
         auto* b = new CommandButton(canvas_);
@@ -241,7 +237,7 @@ void Frm編集::keyPressEvent(QKeyEvent* e) {
     if (!controlHasFocus()) {
         int code = vbKeyCode(e);
         if (code != 0) {
-            Form_KeyDown(code, vbShift(e->modifiers()));
+            Form_KeyDown(code, vbkey::shiftMask(e->modifiers()));
             e->accept();
             return;
         }

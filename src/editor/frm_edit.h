@@ -37,8 +37,6 @@ public:
     static constexpr quint32 kDarkBlueVb = 0x800000;  // 8388608
     static constexpr double kMaxFontSize = 72;
     static constexpr double kMinFontSize = 3;
-    // The work file the editor and the drawing run exchange programs through.
-    inline static const QString kWorkFileName = QStringLiteral("tenmp.$$$");
 
     explicit Frm編集(QWidget* parent = nullptr);
     ~Frm編集() override;

@@ -10,12 +10,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include "platform/gui_colour.h"
 #include "platform/gui_twips.h"
 
 namespace {
-
-QColor qc(colour::Rgb c) { return QColor(colour::red(c), colour::green(c), colour::blue(c)); }
-colour::Rgb rgbOf(const QColor& c) { return colour::rgb(c.red(), c.green(), c.blue()); }
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -49,74 +47,30 @@ int vbButton(Qt::MouseButton b) {
     }
 }
 
+// The key press goes to the control's handler first; true when the handler
+// swallowed it (set the key code to 0).
+bool swallowedBy(const KeyDownHandler& handler, QKeyEvent* e) {
+    int code = vbKeyCode(e);
+    if (code == 0 || !handler) return false;
+    handler(code, vbkey::shiftMask(e->modifiers()));
+    if (code != 0) return false;
+    e->accept();
+    return true;
+}
+
+// A mouse press to its handler: button, shift mask, place in twips.
+void sendMouse(const MouseHandler& handler, const QMouseEvent* e) {
+    if (handler)
+        handler(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
+                twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+}
+
 }  // namespace
 
 // ---- key codes ------------------------------------------------------------
 
-int vbShift(Qt::KeyboardModifiers m) {
-    int s = 0;
-    if (m & Qt::ShiftModifier) s |= 1;
-    if (m & Qt::ControlModifier) s |= 2;
-    if (m & Qt::AltModifier) s |= 4;
-    return s;
-}
-
 int vbKeyCode(const QKeyEvent* e) {
-    const int k = e->key();
-    const bool keypad = e->modifiers() & Qt::KeypadModifier;
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) return 65 + (k - Qt::Key_A);
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) return keypad ? 96 + (k - Qt::Key_0) : 48 + (k - Qt::Key_0);
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
-    switch (k) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    // Keys that carry a different character per layout: the codes of a Japanese
-    // keyboard, where "*" shares the ":" key (186) and "/" has its own (191).
-    case Qt::Key_Asterisk: return keypad ? 106 : 186;
-    case Qt::Key_Plus: return keypad ? 107 : 187;
-    case Qt::Key_Minus: return keypad ? 109 : 189;
-    case Qt::Key_Period: return keypad ? 110 : 190;
-    case Qt::Key_Slash: return keypad ? 111 : 191;
-    case Qt::Key_Colon: return 186;
-    case Qt::Key_Semicolon: return 187;
-    case Qt::Key_Comma:
-    case Qt::Key_Less: return 188;
-    case Qt::Key_Equal: return 189;
-    case Qt::Key_Greater: return 190;
-    case Qt::Key_Question: return 191;
-    case Qt::Key_At:
-    case Qt::Key_QuoteLeft: return 192;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft: return 219;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar:
-    case Qt::Key_yen: return 220;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight: return 221;
-    case Qt::Key_AsciiCircum:
-    case Qt::Key_Apostrophe: return 222;
-    default: return 0;
-    }
+    return vbkey::fromQt(e->key(), e->modifiers() & Qt::KeypadModifier);
 }
 
 // ---- place and colours -----------------------------------------------------
@@ -136,18 +90,18 @@ void TwipPlace::apply() {
 
 void setWidgetBackColor(QWidget* w, colour::Rgb c) {
     QPalette p = w->palette();
-    p.setColor(QPalette::Base, qc(c));
-    p.setColor(QPalette::Window, qc(c));
-    p.setColor(QPalette::Button, qc(c));
+    p.setColor(QPalette::Base, colour::toQColor(c));
+    p.setColor(QPalette::Window, colour::toQColor(c));
+    p.setColor(QPalette::Button, colour::toQColor(c));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
 
 void setWidgetForeColor(QWidget* w, colour::Rgb c) {
     QPalette p = w->palette();
-    p.setColor(QPalette::Text, qc(c));
-    p.setColor(QPalette::WindowText, qc(c));
-    p.setColor(QPalette::ButtonText, qc(c));
+    p.setColor(QPalette::Text, colour::toQColor(c));
+    p.setColor(QPalette::WindowText, colour::toQColor(c));
+    p.setColor(QPalette::ButtonText, colour::toQColor(c));
     w->setPalette(p);
 }
 
@@ -225,12 +179,12 @@ void RichTextBox::setSelText(const QString& t) {
     setTextCursor(c);
 }
 
-void RichTextBox::setSelColor(colour::Rgb c) { setTextColor(qc(c)); }
+void RichTextBox::setSelColor(colour::Rgb c) { setTextColor(colour::toQColor(c)); }
 
 colour::Rgb RichTextBox::selColor() const {
     const QTextCharFormat f = currentCharFormat();
-    if (f.hasProperty(QTextFormat::ForegroundBrush)) return rgbOf(f.foreground().color());
-    return rgbOf(palette().color(QPalette::Text));
+    if (f.hasProperty(QTextFormat::ForegroundBrush)) return colour::fromQColor(f.foreground().color());
+    return colour::fromQColor(palette().color(QPalette::Text));
 }
 
 void RichTextBox::setSelFontSize(double points) {
@@ -247,6 +201,12 @@ void RichTextBox::setBackColor(colour::Rgb c) {
     setWidgetBackColor(this, c);
 }
 
+void RichTextBox::setCaretColor(colour::Rgb c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour::toQColor(c));
+    setPalette(p);
+}
+
 int RichTextBox::find(const QString& what, int start, int end, bool matchCase) {
     if (what.isEmpty()) return -1;
     const QString t = text();
@@ -260,15 +220,7 @@ int RichTextBox::find(const QString& what, int start, int end, bool matchCase) {
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* e) {
-    int code = vbKeyCode(e);
-    if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbShift(e->modifiers()));
-        if (code == 0) {
-            e->accept();
-            return;
-        }
-    }
-    QTextEdit::keyPressEvent(e);
+    if (!swallowedBy(onKeyDown, e)) QTextEdit::keyPressEvent(e);
 }
 
 void RichTextBox::focusInEvent(QFocusEvent* e) {
@@ -302,15 +254,7 @@ void TextBox::setForeColor(colour::Rgb c) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
-    int code = vbKeyCode(e);
-    if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbShift(e->modifiers()));
-        if (code == 0) {
-            e->accept();
-            return;
-        }
-    }
-    QPlainTextEdit::keyPressEvent(e);
+    if (!swallowedBy(onKeyDown, e)) QPlainTextEdit::keyPressEvent(e);
 }
 
 void TextBox::focusInEvent(QFocusEvent* e) {
@@ -325,9 +269,7 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
 
 void TextBox::mousePressEvent(QMouseEvent* e) {
     QPlainTextEdit::mousePressEvent(e);
-    if (onMouseDown)
-        onMouseDown(vbButton(e->button()), vbShift(e->modifiers()),
-                    twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+    sendMouse(onMouseDown, e);
 }
 
 // ---- Label -----------------------------------------------------------------
@@ -361,20 +303,12 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipPlace(t
 void CommandButton::setBackColor(colour::Rgb c) {
     back_ = c;
     QPalette p = palette();
-    p.setColor(QPalette::Button, qc(c));
+    p.setColor(QPalette::Button, colour::toQColor(c));
     setPalette(p);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* e) {
-    int code = vbKeyCode(e);
-    if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbShift(e->modifiers()));
-        if (code == 0) {
-            e->accept();
-            return;
-        }
-    }
-    QPushButton::keyPressEvent(e);
+    if (!swallowedBy(onKeyDown, e)) QPushButton::keyPressEvent(e);
 }
 
 void CommandButton::focusInEvent(QFocusEvent* e) {
@@ -403,15 +337,11 @@ void SurfaceCanvas::paintEvent(QPaintEvent* e) {
 }
 
 void SurfaceCanvas::mousePressEvent(QMouseEvent* e) {
-    if (onMouseDown)
-        onMouseDown(vbButton(e->button()), vbShift(e->modifiers()),
-                    twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+    sendMouse(onMouseDown, e);
 }
 
 void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (onDoubleClick)
-        onDoubleClick(vbButton(e->button()), vbShift(e->modifiers()),
-                      twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+    sendMouse(onDoubleClick, e);
 }
 
 void SurfaceCanvas::resizeEvent(QResizeEvent* e) {

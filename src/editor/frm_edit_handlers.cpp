@@ -167,7 +167,7 @@ void Frm編集::Command1_Click(int index) {
 }
 
 void Frm編集::Command1_KeyDown(int /*index*/, int& keyCode, int /*shift*/) {
-    if (keyCode == 120) {  // F9
+    if (keyCode == vbkey::kF9) {
         個別プログラム名表示_Click();
         Text2->setFocus();
     }

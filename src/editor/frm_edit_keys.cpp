@@ -1,20 +1,15 @@
 // Frm編集: keys of the read-out screen, the edit screen and the outline; the
 // outline build; font size and colour scheme of the edit screen.
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QApplication>
+#include "drawing/work_file.h"
 #include "editor/frm_edit.h"
+#include "platform/key_codes.h"
+#include "platform/text_encoding.h"
 
 namespace {
-
-constexpr int kKeyTab = 9;
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
-constexpr int kKeyF5 = 116;
-constexpr int kKeyF6 = 117;
-constexpr int kKeyF9 = 120;
 
 constexpr double kOutlineStep = 5000;     // twips per F5 / F6
 constexpr double kOutlineMinWidth = 10000;
@@ -29,35 +24,18 @@ bool isOutlineLine(const QString& line) {
     return hash == 0 || hash == 1;
 }
 
-// The text written as one print of it (a line break after it), read back line by
-// line.  False when the work file cannot be written or read.
-bool roundTripThroughFile(const QString& path, const QString& text, QStringList& lines) {
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-        const QByteArray bytes = (text + kCrLf).toUtf8();
-        if (f.write(bytes) != bytes.size()) return false;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    QString all = QString::fromUtf8(f.readAll());
-    if (all.endsWith(kCrLf)) all.chop(2);
-    lines = all.split(kCrLf);
-    return true;
-}
-
 }  // namespace
 
 void Frm編集::RichTextBox1_KeyDown(int& keyCode, int /*shift*/) {
     short code = 9994;  // the read-out text may have been changed
     fileload(code);
-    if (keyCode == kKeyF9) Text2->setFocus();
+    if (keyCode == vbkey::kF9) Text2->setFocus();
 }
 
 void Frm編集::RichTextBox2_KeyDown(int& keyCode, int /*shift*/) {
     editChanged = 1;
     switch (keyCode) {
-    case kKeyTab: {
+    case vbkey::kTab: {
         // Tab moves one place to the right instead of typing a tab into the program.
         if (QWidget* f = QApplication::focusWidget()) {
             QCoreApplication::postEvent(f, new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier));
@@ -66,8 +44,8 @@ void Frm編集::RichTextBox2_KeyDown(int& keyCode, int /*shift*/) {
         keyCode = 0;
         break;
     }
-    case kKeyUp:
-    case kKeyDown: {
+    case vbkey::kUp:
+    case vbkey::kDown: {
         const QString text = RichTextBox2->text();
         if (text != outlineSource_) {
             outlineSource_ = text;
@@ -75,11 +53,11 @@ void Frm編集::RichTextBox2_KeyDown(int& keyCode, int /*shift*/) {
         }
         break;
     }
-    case kKeyF9:
+    case vbkey::kF9:
         個別プログラム名表示_Click();
         Text2->setFocus();
         break;
-    case kKeyF5: {
+    case vbkey::kF5: {
         const bool dark = RichTextBox2->backColor() == colour::fromVb(kDarkBackVb);
         RichTextBox2->setBackColor(colour::fromVb(dark ? kLightBackVb : kDarkBackVb));
         editTextColour = float(dark ? kDarkBlueVb : kYellowVb);
@@ -93,12 +71,12 @@ void Frm編集::RichTextBox2_KeyDown(int& keyCode, int /*shift*/) {
 
 void Frm編集::Text1_KeyDown(int& keyCode, int /*shift*/) {
     bool changed = false;
-    if (keyCode == kKeyF6) {
+    if (keyCode == vbkey::kF6) {
         if (Text1->width() > kOutlineMinWidth) {
             Text1->setWidth(Text1->width() - kOutlineStep);
             changed = true;
         }
-    } else if (keyCode == kKeyF5) {
+    } else if (keyCode == vbkey::kF5) {
         if (formWidth() - Text1->width() > kOutlineMinWidth) {
             Text1->setWidth(Text1->width() + kOutlineStep);
             changed = true;
@@ -108,16 +86,15 @@ void Frm編集::Text1_KeyDown(int& keyCode, int /*shift*/) {
 }
 
 void Frm編集::buildOutline() {
+    // The text goes through the work file as the drawing run's does.
     const QString text = RichTextBox2->text();
-    const QString path = QDir(workDir()).filePath(kWorkFileName);
-    QStringList lines;
-    if (!roundTripThroughFile(path, text, lines)) {
-        // The program folder refused the work file: the lines are the same.
-        lines = text.split(kCrLf);
-    }
-    QFile::remove(path);
+    std::optional<QStringList> lines;
+    if (drawing::writeWorkFile(workDir(), text)) lines = drawing::takeWorkFile(workDir());
+    // The program folder refused the work file: the lines are the same.
+    if (!lines) lines = textenc::splitLines(text);
+    QFile::remove(drawing::workFilePath(workDir()));
     QString outline;
-    for (const QString& line : lines)
+    for (const QString& line : *lines)
         if (isOutlineLine(line)) outline += kCrLf + line;
     Text1->setText(outline);
 }
@@ -134,9 +111,7 @@ void Frm編集::applyEditFormat(colour::Rgb c, double size) {
     r->setSelStart(caret);
     r->setSelLength(len);
     // The caret takes the text colour of the scheme.
-    QPalette p = r->palette();
-    p.setColor(QPalette::Text, QColor(colour::red(c), colour::green(c), colour::blue(c)));
-    r->setPalette(p);
+    r->setCaretColor(c);
 }
 
 void Frm編集::setEditFontSize(double size) {

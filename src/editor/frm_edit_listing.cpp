@@ -3,14 +3,14 @@
 // it the window's controls and holds the handlers of the listing and the two
 // layouts it switches between.
 #include <QAction>
-#include <QDir>
 #include <QTimer>
 
 #include "app/frm_menu.h"
 #include "app/windows.h"
+#include "drawing/work_file.h"
 #include "editor/fileload.h"
 #include "editor/frm_edit.h"
-#include "editor/nc_text_file.h"
+#include "platform/text_encoding.h"
 #include "platform/surface.h"
 
 namespace {
@@ -50,7 +50,7 @@ public:
         w_.RichTextBox1->setText(text);
     }
     void scrollReadoutTo(const QString& what) override {
-        w_.RichTextBox1->find(nctext::toCrLf(what), 0);
+        w_.RichTextBox1->find(textenc::toCrLf(what), 0);
     }
     void setReadoutChangedTag() override { w_.RichTextBox1->tag = QStringLiteral("1"); }
     void setReadoutSaveEnabled(bool on) override { w_.読出し画面保存->setEnabled(on); }
@@ -82,7 +82,7 @@ public:
         w_.Text2->setFocus();
     }
     QString workFilePath() const override {
-        return QDir(w_.workDir()).filePath(Frm編集::kWorkFileName);
+        return drawing::workFilePath(w_.workDir());
     }
     void writeCombinedOutput(const QString& text) override { w_.combinedOutput += text; }
 

@@ -47,25 +47,25 @@ int entryAt(double x, double y, int count) {
 
 KeyResult keyAction(int current, int keyCode, int count) {
     switch (keyCode) {
-    case key::Space: return {KeyAction::ToggleCombine, 0};
-    case key::Multiply:
-    case key::Semicolon: return {KeyAction::MarkAll, 1};
-    case key::Divide:
-    case key::Slash: return {KeyAction::UnmarkAll, 1};
-    case key::Q:
-    case key::Esc: return {KeyAction::HideWindow, 0};
+    case vbkey::kSpace: return {KeyAction::ToggleCombine, 0};
+    case vbkey::kMultiply:
+    case vbkey::kColon: return {KeyAction::MarkAll, 1};
+    case vbkey::kDivide:
+    case vbkey::kSlash: return {KeyAction::UnmarkAll, 1};
+    case vbkey::kQ:
+    case vbkey::kEscape: return {KeyAction::HideWindow, 0};
     default: break;
     }
     if (count < 1) return {};
     switch (keyCode) {
-    case key::Enter:
-    case key::Down: return {KeyAction::Move, current >= count || current < 1 ? 1 : current + 1};
-    case key::Up: return {KeyAction::Move, current <= 1 || current > count ? count : current - 1};
-    case key::Right:
+    case vbkey::kEnter:
+    case vbkey::kDown: return {KeyAction::Move, current >= count || current < 1 ? 1 : current + 1};
+    case vbkey::kUp: return {KeyAction::Move, current <= 1 || current > count ? count : current - 1};
+    case vbkey::kRight:
         if (current < kRowsPerColumn + 1 && current + kRowsPerColumn <= count)
             return {KeyAction::Move, current + kRowsPerColumn};
         return {};
-    case key::Left:
+    case vbkey::kLeft:
         if (current > kRowsPerColumn && current - kRowsPerColumn >= 1)
             return {KeyAction::Move, current - kRowsPerColumn};
         return {};

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "platform/colour.h"
+#include "platform/key_codes.h"
 
 namespace store {
 class ProgramStore;
@@ -57,17 +58,12 @@ QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle);
 // press is ignored.
 int entryAt(double x, double y, int count);
 
-// Keys of Text2.
-namespace key {
-constexpr int Enter = 13, Esc = 27, Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, Q = 81;
-constexpr int Multiply = 106, Divide = 111, Semicolon = 186, Slash = 191;
-}  // namespace key
-
 enum class KeyAction { None, Move, ToggleCombine, MarkAll, UnmarkAll, HideWindow };
 struct KeyResult {
     KeyAction action = KeyAction::None;
     int entry = 0;  // the entry moved to (Move), 1 for MarkAll/UnmarkAll
 };
+// A key of Text2 (a code of platform/key_codes.h).
 KeyResult keyAction(int current, int keyCode, int count);
 
 // A press in Text2 at x twips: "*" from 3700 to 4400, "/" beyond 4400.

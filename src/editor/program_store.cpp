@@ -88,7 +88,7 @@ ProgramStore::ReadOutcome ProgramStore::readLines(const QStringList& fileLines) 
     clear();
     read_ = true;
     path_.clear();
-    encoding_ = nctext::Encoding::Utf8;
+    encoding_ = textenc::Encoding::Utf8;
     bom_ = false;
 
     // Header: the lines before the first program line.
@@ -317,19 +317,19 @@ QStringList ProgramStore::workFileLines(const QString& name) const {
 }
 
 bool ProgramStore::writeWorkFile(const QString& name, const QString& filePath, QString* error) const {
-    const QString text = nctext::joinCrLf(workFileLines(name));
-    return nctext::writeBytes(filePath, nctext::encode(text, nctext::Encoding::Utf8), error);
+    const QString text = textenc::joinCrLf(workFileLines(name));
+    return nctext::writeBytes(filePath, textenc::encode(text, textenc::Encoding::Utf8), error);
 }
 
 QString ProgramStore::markedText() const {
     QString out;
     for (int i : markedEntries()) {
         if (isFreeArea(i)) {
-            QString t = nctext::toCrLf(effectiveFreeAreaText());
+            QString t = textenc::toCrLf(effectiveFreeAreaText());
             if (!t.endsWith(QStringLiteral("\r\n"))) t += QStringLiteral("\r\n");
             out += t;
         } else {
-            out += nctext::joinCrLf(entryLines(i));
+            out += textenc::joinCrLf(entryLines(i));
         }
     }
     return out;

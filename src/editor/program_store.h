@@ -65,7 +65,7 @@ public:
 
     // The file read and its encoding (saving writes the same encoding).
     const QString& path() const { return path_; }
-    nctext::Encoding encoding() const { return encoding_; }
+    textenc::Encoding encoding() const { return encoding_; }
     bool hasBom() const { return bom_; }
 
     // Listing entries 1..programCount(); the last one is the free writing area.
@@ -134,7 +134,7 @@ private:
 
     bool read_ = false;
     QString path_;
-    nctext::Encoding encoding_ = nctext::Encoding::Utf8;
+    textenc::Encoding encoding_ = textenc::Encoding::Utf8;
     bool bom_ = false;
     QStringList lines_;       // index 0 unused
     QVector<int> starts_;     // 0..kStartTableLast

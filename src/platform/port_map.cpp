@@ -4,13 +4,12 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include "platform/program_dir.h"
+#include "platform/text_encoding.h"
 
 QString portMappingFromIni(const QByteArray& iniBytes, int n) {
     static const QRegularExpression lineRe(QStringLiteral("^\\s*COM(\\d+)\\s*=(.*)$"),
                                            QRegularExpression::CaseInsensitiveOption);
-    // Device paths are ASCII or UTF-8; line ends CR LF, LF or CR.
-    const QStringList lines =
-        QString::fromUtf8(iniBytes).split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    const QStringList lines = textenc::splitLines(textenc::decode(iniBytes).text);
     QString found;
     for (const QString& l : lines) {
         auto m = lineRe.match(l);

@@ -17,7 +17,7 @@ QString statusLine1(const QString& caption, bool skip, const QString& speed) {
 
 TEST(ContinuousKeys, EnlargeZoomsAboutTheCentreAndRedrawsWithoutStopping) {
     RunRig rig(testProgram(6));
-    rig.keyAt(3, key::kB);
+    rig.keyAt(3, vbkey::kB);
     EXPECT_EQ(rig.draw("m", {"N"}), RunResult::Normal);
     EXPECT_EQ(rig.st.scale, 19);
     EXPECT_EQ(rig.count("circle 14400 12960 100 FF0000"), 1);
@@ -36,7 +36,7 @@ TEST(ContinuousKeys, ShrinkAtScaleTenDoesNothing) {
     rig.st.originX = 5000;
     rig.st.originY = 6000;
     rig.st.scale = 10;
-    rig.keyAt(2, key::kS);
+    rig.keyAt(2, vbkey::kS);
     rig.draw("t", {"N"});
     EXPECT_EQ(rig.st.scale, 10);
     EXPECT_EQ(rig.passes(), 1);
@@ -44,8 +44,8 @@ TEST(ContinuousKeys, ShrinkAtScaleTenDoesNothing) {
 
 TEST(ContinuousKeys, PanKeepsDrawingWithoutStops) {
     RunRig rig(testProgram(5));
-    rig.keyAt(2, key::kDown);
-    rig.keyAt(4, key::kL);
+    rig.keyAt(2, vbkey::kDown);
+    rig.keyAt(4, vbkey::kL);
     rig.draw("m", {"N"});
     EXPECT_EQ(rig.st.originY, 12960 + 500);
     EXPECT_EQ(rig.st.originX, 14400 - 500);
@@ -60,8 +60,8 @@ TEST(ContinuousKeys, ResetViewAndProgramDisplayToggle) {
     rig.st.orientation = "m";
     rig.st.originX = 1;
     rig.st.scale = 50;
-    rig.keyAt(2, key::kI);
-    rig.keyAt(4, key::kSpace);
+    rig.keyAt(2, vbkey::kI);
+    rig.keyAt(4, vbkey::kSpace);
     rig.draw("m", {"N"});
     EXPECT_EQ(rig.st.originX, 14400);
     EXPECT_EQ(rig.st.scale, 9);
@@ -74,7 +74,7 @@ TEST(ContinuousKeys, ResetViewAndProgramDisplayToggle) {
 TEST(ContinuousKeys, ProgramDisplayOffClearsTheTextAreaAndRedrawsTheGrid) {
     RunRig rig(testProgram(4));
     rig.st.programDisplay = true;
-    rig.keyAt(3, key::kP);
+    rig.keyAt(3, vbkey::kP);
     rig.draw("t", {"N"});
     EXPECT_FALSE(rig.st.programDisplay);
     EXPECT_EQ(rig.count(fillOp(0, 2000, 7700, 9000, kBlue)), 1);
@@ -84,7 +84,7 @@ TEST(ContinuousKeys, ProgramDisplayOffClearsTheTextAreaAndRedrawsTheGrid) {
 
 TEST(ContinuousKeys, EscOrAClickStopsAfterTheBlock) {
     RunRig rig(testProgram(5));
-    rig.keyAt(3, key::kEscape);
+    rig.keyAt(3, vbkey::kEscape);
     rig.draw("t", {"y", "y", "y", "N"});
     EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{3, 4, 5}));
 
@@ -101,7 +101,7 @@ TEST(ContinuousKeys, WordsWaitWhileACornerIsPending) {
         return BlockOutcome::Continue;
     };
     RunRig rig(testProgram(4));
-    rig.keyAt(3, key::kB);  // before block 3, while block 2's corner waits
+    rig.keyAt(3, vbkey::kB);  // before block 3, while block 2's corner waits
     rig.draw("t", {"N"}, &corner);
     // Taken up before block 4 instead.
     EXPECT_EQ(rig.st.scale, 19);
@@ -125,7 +125,7 @@ TEST(StepMenu, PromptTextAndPlace) {
 
 TEST(StepMenu, PanRestartRedrawsFastUpToTheBlockReached) {
     RunRig rig(testProgram(6));
-    rig.keyAt(3, key::kEscape);
+    rig.keyAt(3, vbkey::kEscape);
     rig.host.dlg.queueYesNo(true);
     EXPECT_EQ(rig.draw("t", {"d", "q"}), RunResult::Normal);
     EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{3, 3}));
@@ -138,7 +138,7 @@ TEST(StepMenu, PanRestartRedrawsFastUpToTheBlockReached) {
 TEST(StepMenu, NumericPansAndScale) {
     RunRig rig(testProgram(3));
     rig.st.orientation = "m";
-    rig.keyAt(1, key::kEscape);
+    rig.keyAt(1, vbkey::kEscape);
     rig.host.dlg.queueYesNo(true);
     rig.draw("m", {"d100", "U30", "r-40", "L10", "b5", "q"});
     EXPECT_EQ(rig.st.originY, std::floor(700 * (12960 + 100 - 30 - 8100) / 9.0 + 8100));
@@ -152,7 +152,7 @@ TEST(StepMenu, NumericPansAndScale) {
 
 TEST(StepMenu, ScaleTooSmallIsRefusedWithAMessage) {
     RunRig rig(testProgram(2));
-    rig.keyAt(1, key::kEscape);
+    rig.keyAt(1, vbkey::kEscape);
     rig.draw("t", {"b0", "y", "N"});
     EXPECT_EQ(rig.st.scale, 9);
     EXPECT_EQ(rig.host.dlg.messages(), QStringList{text::kScaleTooSmall});
@@ -189,7 +189,7 @@ TEST(StepMenu, SpeedSkipAndDisplayRedrawTheStatusLines) {
 
 TEST(StepMenu, FastestDrawsTheWholeProgramWithoutStopping) {
     RunRig rig(testProgram(6));
-    rig.keyAt(2, key::kEscape);
+    rig.keyAt(2, vbkey::kEscape);
     rig.draw("t", {"k", "N"});
     EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{2}));
     EXPECT_EQ(rig.passes(), 2);
@@ -199,7 +199,7 @@ TEST(StepMenu, FastestDrawsTheWholeProgramWithoutStopping) {
 
 TEST(StepMenu, ContinuousAgainAfterAFastRedraw) {
     RunRig rig(testProgram(6));
-    rig.keyAt(2, key::kEscape);
+    rig.keyAt(2, vbkey::kEscape);
     rig.draw("t", {"a", "N"});
     // Redrawn to block 2, then continuous to the end.
     EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{2}));
@@ -209,7 +209,7 @@ TEST(StepMenu, ContinuousAgainAfterAFastRedraw) {
 
 TEST(StepMenu, QuitAsksAndNoGoesOnCancelAsksToo) {
     RunRig rig(testProgram(4));
-    rig.keyAt(1, key::kEscape);
+    rig.keyAt(1, vbkey::kEscape);
     rig.host.dlg.queueYesNo(false);
     rig.host.dlg.queueYesNo(true);
     EXPECT_EQ(rig.draw("t", {"Q", ""}), RunResult::Normal);
@@ -223,7 +223,7 @@ TEST(StepMenu, QuitAsksAndNoGoesOnCancelAsksToo) {
 
 TEST(StepMenu, OrientationChangeDrawsForTheOtherLathe) {
     RunRig rig(testProgram(3));
-    rig.keyAt(1, key::kEscape);
+    rig.keyAt(1, vbkey::kEscape);
     rig.host.dlg.queueYesNo(true);
     rig.draw("m", {"m", "T", "q"});
     EXPECT_EQ(rig.st.orientation, "t");
@@ -237,7 +237,7 @@ TEST(StepMenu, OrientationChangeDrawsForTheOtherLathe) {
 
 TEST(StepMenu, ClearFillsBlueAndGoesOnWithoutRedraw) {
     RunRig rig(testProgram(3));
-    rig.keyAt(1, key::kEscape);
+    rig.keyAt(1, vbkey::kEscape);
     rig.draw("t", {"c", "y", "y", "N"});
     EXPECT_EQ(rig.passes(), 1);
     EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{1, 2, 3}));
@@ -247,7 +247,7 @@ TEST(StepMenu, ClearFillsBlueAndGoesOnWithoutRedraw) {
 
 TEST(StepMenu, ResetViewAndShrink) {
     RunRig rig(testProgram(3));
-    rig.keyAt(1, key::kEscape);
+    rig.keyAt(1, vbkey::kEscape);
     rig.host.dlg.queueYesNo(true);
     rig.draw("t", {"B", "b", "s", "S", "I", "q"});
     EXPECT_EQ(rig.st.scale, 9);
@@ -259,10 +259,10 @@ TEST(StepMenu, ResetViewAndShrink) {
 
 TEST(AreaZoom, TwoClicksZoomAndRedrawKeysIgnoredMeanwhile) {
     RunRig rig(testProgram(4));
-    rig.keyAt(2, key::kEscape);
-    rig.keyAt(3, key::kEscape);  // during the selection: ignored
+    rig.keyAt(2, vbkey::kEscape);
+    rig.keyAt(3, vbkey::kEscape);  // during the selection: ignored
     rig.clickAt(4, 1000, 1000);
-    rig.keyAt(5, key::kB);       // ignored too
+    rig.keyAt(5, vbkey::kB);       // ignored too
     rig.clickAt(6, 4000, 3000);
     rig.host.dlg.queueYesNo(true);
     QString mailboxDuringWait;
@@ -324,7 +324,7 @@ TEST(Closing, ClosingMidRunEndsItAtTheNextBlockWithoutRedrawing) {
 
 TEST(Closing, ClosingDuringAreaSelectionOrTheEndWaitEndsTheRun) {
     RunRig area(testProgram(3));
-    area.keyAt(1, key::kEscape);
+    area.keyAt(1, vbkey::kEscape);
     area.atYield(3, [&] { requestAbort(area.st); });
     EXPECT_EQ(area.draw("t", {"v"}), RunResult::Aborted);
     EXPECT_EQ(area.st.areaSelectState, kAreaWantUpperLeft);  // left open for the next run

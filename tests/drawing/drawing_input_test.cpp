@@ -13,11 +13,11 @@ TEST(DrawingKeys, KeyTableGivesCodeThenWord) {
     struct Row {
         int code;
         const char* word;
-    } rows[] = {{key::kEnter, "esc"}, {key::kEscape, "esc"}, {key::kV, "v"},   {key::kI, "i"},
-                {key::kP, "P"},       {key::kSpace, "P"},    {key::kS, "S"},   {key::kB, "B"},
-                {key::kD, "D"},       {key::kDown, "D"},     {key::kU, "U"},   {key::kUp, "U"},
-                {key::kR, "R"},       {key::kRight, "R"},    {key::kL, "L"},   {key::kLeft, "L"},
-                {key::kQ, "Q"}};
+    } rows[] = {{vbkey::kEnter, "esc"}, {vbkey::kEscape, "esc"}, {vbkey::kV, "v"},   {vbkey::kI, "i"},
+                {vbkey::kP, "P"},       {vbkey::kSpace, "P"},    {vbkey::kS, "S"},   {vbkey::kB, "B"},
+                {vbkey::kD, "D"},       {vbkey::kDown, "D"},     {vbkey::kU, "U"},   {vbkey::kUp, "U"},
+                {vbkey::kR, "R"},       {vbkey::kRight, "R"},    {vbkey::kL, "L"},   {vbkey::kLeft, "L"},
+                {vbkey::kQ, "Q"}};
     for (const Row& r : rows) {
         formKeyDown(st, host, r.code);
         EXPECT_EQ(st.keyMailbox, QString::fromLatin1(r.word)) << r.code;
@@ -26,7 +26,7 @@ TEST(DrawingKeys, KeyTableGivesCodeThenWord) {
     formKeyDown(st, host, 65);  // A
     EXPECT_EQ(st.keyMailbox, "65");
     EXPECT_FALSE(host.log.contains("focus listing"));
-    formKeyDown(st, host, key::kF9);
+    formKeyDown(st, host, vbkey::kF9);
     EXPECT_EQ(st.keyMailbox, "120");
     EXPECT_TRUE(host.log.contains("focus listing"));
 }
@@ -37,23 +37,11 @@ TEST(DrawingKeys, IgnoredWhileAnAreaIsBeingSelected) {
     st.keyMailbox = "";
     for (int state : {kAreaWantUpperLeft, kAreaWantLowerRight, kAreaChosen}) {
         st.areaSelectState = state;
-        formKeyDown(st, host, key::kEscape);
-        formKeyDown(st, host, key::kF9);
+        formKeyDown(st, host, vbkey::kEscape);
+        formKeyDown(st, host, vbkey::kF9);
         EXPECT_EQ(st.keyMailbox, "");
     }
     EXPECT_FALSE(host.log.contains("focus listing"));
-}
-
-TEST(DrawingKeys, QtKeysMapToTheirCodes) {
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_V), key::kV);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_Return), key::kEnter);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_Enter), key::kEnter);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_Escape), key::kEscape);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_Down), key::kDown);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_Left), key::kLeft);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_F9), key::kF9);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_Space), key::kSpace);
-    EXPECT_EQ(keyCodeFromQt(Qt::Key_5), 53);
 }
 
 TEST(DrawingMouse, TwoClicksChooseTheAreaWithMarks) {

@@ -22,13 +22,6 @@ TEST(WorkFile, TextGoesThroughTheFileAndTheFileIsDeleted) {
     EXPECT_FALSE(takeWorkFile(dir.path()));
 }
 
-TEST(WorkFile, LineBreaksOfEveryKindAndATrailingEmptyLine) {
-    EXPECT_EQ(splitFileLines("a\nb\rc\r\nd"), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(splitFileLines("a\r\n\r\n"), (QStringList{"a", ""}));
-    EXPECT_EQ(splitFileLines("\r\n"), (QStringList{""}));
-    EXPECT_TRUE(splitFileLines("").isEmpty());
-}
-
 TEST(WorkFile, ShiftJisFromTheListingIsRead) {
     QTemporaryDir dir;
     QStringEncoder sjis("Shift_JIS");

@@ -165,15 +165,15 @@ TEST(Fileload, CombineMarksWithKeysMouseAndTheMarkedWriter) {
     Fileload f(w);
     f.run(-1);
     f.run(1);
-    f.listingKey(listing::key::Space);
+    f.listingKey(vbkey::kSpace);
     EXPECT_TRUE(w.combine);
-    f.listingKey(listing::key::Down);  // to entry 2, toggling its mark
+    f.listingKey(vbkey::kDown);  // to entry 2, toggling its mark
     EXPECT_EQ(w.current, 2);
     EXPECT_TRUE(f.programStore().isMarked(2));
     EXPECT_TRUE(w.painted().last().contains(QStringLiteral("○ : 自由書き込み領域")));
     w.surface.clear();
-    f.listingKey(listing::key::Down);
-    f.listingKey(listing::key::Down);  // entry 4, the free area
+    f.listingKey(vbkey::kDown);
+    f.listingKey(vbkey::kDown);  // entry 4, the free area
     EXPECT_EQ(f.programStore().markedEntries(), (QList<int>{2, 3, 4}));
     EXPECT_TRUE(w.painted().last().contains(QStringLiteral("\" 4◎ : 自由書き込み領域\"")));
     // Right click toggles while combine mode is on; a toggle to "unmarked" shows ●.
@@ -192,12 +192,12 @@ TEST(Fileload, CombineMarksWithKeysMouseAndTheMarkedWriter) {
     EXPECT_EQ(w.current, 3);
     EXPECT_TRUE(w.indicator);
 
-    f.listingKey(listing::key::Divide);
+    f.listingKey(vbkey::kDivide);
     EXPECT_FALSE(f.programStore().anyMarked());
     EXPECT_EQ(w.current, 1);
     f.run(9999);
     EXPECT_FALSE(w.indicator);
-    f.listingKey(listing::key::Semicolon);
+    f.listingKey(vbkey::kColon);
     EXPECT_EQ(f.programStore().markedEntries().size(), 4);
     f.keyCatcherPress(4500);
     EXPECT_FALSE(f.programStore().anyMarked());
@@ -212,22 +212,22 @@ TEST(Fileload, KeysMoveThroughTheListing) {
     Fileload f(w);
     f.run(-1);
     ASSERT_EQ(w.count, 60);
-    f.listingKey(listing::key::Up);  // from nothing shown: the last entry
+    f.listingKey(vbkey::kUp);  // from nothing shown: the last entry
     EXPECT_EQ(w.current, 60);
-    f.listingKey(listing::key::Down);
+    f.listingKey(vbkey::kDown);
     EXPECT_EQ(w.current, 1);
-    f.listingKey(listing::key::Up);
+    f.listingKey(vbkey::kUp);
     EXPECT_EQ(w.current, 60);
     f.run(3);
-    f.listingKey(listing::key::Right);
+    f.listingKey(vbkey::kRight);
     EXPECT_EQ(w.current, 59);
     EXPECT_EQ(w.label1, QStringLiteral(" 59:O1059"));
-    f.listingKey(listing::key::Left);
+    f.listingKey(vbkey::kLeft);
     EXPECT_EQ(w.current, 3);
     f.run(5);
-    f.listingKey(listing::key::Right);
+    f.listingKey(vbkey::kRight);
     EXPECT_EQ(w.current, 5);
-    f.listingKey(listing::key::Esc);
+    f.listingKey(vbkey::kEscape);
     EXPECT_EQ(w.leaves, 1);
     EXPECT_EQ(w.current, 5);
     // Mouse on the second column.
@@ -274,7 +274,7 @@ TEST(Fileload, FilesWithoutProgramsOrBeyondTheBounds) {
     EXPECT_EQ(w.count, 0);
     EXPECT_EQ(w.readout, QStringLiteral("%\n(ONLY A HEADER)\nG00 X10.\n"));
     f.run(1);
-    f.listingKey(listing::key::Down);
+    f.listingKey(vbkey::kDown);
     EXPECT_EQ(w.dialogs.messages().size(), 1);  // not read again
 
     QByteArray many;

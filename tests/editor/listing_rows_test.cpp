@@ -51,34 +51,34 @@ TEST(ListingRows, CurrentEntryInAMarkToggle) {
 }
 
 TEST(ListingKeys, DownAndUpWrapAround) {
-    EXPECT_EQ(keyAction(4, key::Down, 4).entry, 1);
-    EXPECT_EQ(keyAction(2, key::Down, 4).entry, 3);
-    EXPECT_EQ(keyAction(4, key::Enter, 4).entry, 1);
-    EXPECT_EQ(keyAction(1, key::Up, 4).entry, 4);
-    EXPECT_EQ(keyAction(3, key::Up, 4).entry, 2);
-    EXPECT_EQ(keyAction(3, key::Up, 4).action, KeyAction::Move);
-    EXPECT_EQ(keyAction(1, key::Down, 0).action, KeyAction::None);
+    EXPECT_EQ(keyAction(4, vbkey::kDown, 4).entry, 1);
+    EXPECT_EQ(keyAction(2, vbkey::kDown, 4).entry, 3);
+    EXPECT_EQ(keyAction(4, vbkey::kEnter, 4).entry, 1);
+    EXPECT_EQ(keyAction(1, vbkey::kUp, 4).entry, 4);
+    EXPECT_EQ(keyAction(3, vbkey::kUp, 4).entry, 2);
+    EXPECT_EQ(keyAction(3, vbkey::kUp, 4).action, KeyAction::Move);
+    EXPECT_EQ(keyAction(1, vbkey::kDown, 0).action, KeyAction::None);
 }
 
 TEST(ListingKeys, RightAndLeftBetweenTheColumns) {
-    EXPECT_EQ(keyAction(3, key::Right, 60).entry, 59);
-    EXPECT_EQ(keyAction(4, key::Right, 60).entry, 60);
-    EXPECT_EQ(keyAction(5, key::Right, 60).action, KeyAction::None);  // 61 is beyond
-    EXPECT_EQ(keyAction(59, key::Left, 60).entry, 3);
-    EXPECT_EQ(keyAction(56, key::Left, 60).action, KeyAction::None);
-    EXPECT_EQ(keyAction(57, key::Right, 200).action, KeyAction::None);  // already right
-    EXPECT_EQ(keyAction(56, key::Right, 200).entry, 112);
+    EXPECT_EQ(keyAction(3, vbkey::kRight, 60).entry, 59);
+    EXPECT_EQ(keyAction(4, vbkey::kRight, 60).entry, 60);
+    EXPECT_EQ(keyAction(5, vbkey::kRight, 60).action, KeyAction::None);  // 61 is beyond
+    EXPECT_EQ(keyAction(59, vbkey::kLeft, 60).entry, 3);
+    EXPECT_EQ(keyAction(56, vbkey::kLeft, 60).action, KeyAction::None);
+    EXPECT_EQ(keyAction(57, vbkey::kRight, 200).action, KeyAction::None);  // already right
+    EXPECT_EQ(keyAction(56, vbkey::kRight, 200).entry, 112);
 }
 
 TEST(ListingKeys, CombineKeysAndLeaving) {
-    EXPECT_EQ(keyAction(3, key::Space, 5).action, KeyAction::ToggleCombine);
-    for (int k : {key::Multiply, key::Semicolon}) {
+    EXPECT_EQ(keyAction(3, vbkey::kSpace, 5).action, KeyAction::ToggleCombine);
+    for (int k : {vbkey::kMultiply, vbkey::kColon}) {
         EXPECT_EQ(keyAction(3, k, 5).action, KeyAction::MarkAll);
         EXPECT_EQ(keyAction(3, k, 5).entry, 1);
     }
-    for (int k : {key::Divide, key::Slash}) EXPECT_EQ(keyAction(3, k, 5).action, KeyAction::UnmarkAll);
-    EXPECT_EQ(keyAction(3, key::Q, 5).action, KeyAction::HideWindow);
-    EXPECT_EQ(keyAction(3, key::Esc, 5).action, KeyAction::HideWindow);
+    for (int k : {vbkey::kDivide, vbkey::kSlash}) EXPECT_EQ(keyAction(3, k, 5).action, KeyAction::UnmarkAll);
+    EXPECT_EQ(keyAction(3, vbkey::kQ, 5).action, KeyAction::HideWindow);
+    EXPECT_EQ(keyAction(3, vbkey::kEscape, 5).action, KeyAction::HideWindow);
     EXPECT_EQ(keyAction(3, 65, 5).action, KeyAction::None);
     EXPECT_EQ(text2PressAction(3800), KeyAction::MarkAll);
     EXPECT_EQ(text2PressAction(4401), KeyAction::UnmarkAll);

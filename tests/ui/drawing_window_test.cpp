@@ -128,7 +128,7 @@ TEST_F(DrawingWindowTest, WindowKeysReachTheRunAsCommandWords) {
     EXPECT_EQ(countInputsStartingWith(kEndHead), 0);
 
     // Outside a run the key of a command still lands in the mailbox only.
-    int b = drawing::key::kB;
+    int b = vbkey::kB;
     window().Form_KeyDown(b, 0);
     EXPECT_EQ(window().drawingState.keyMailbox, "B");
 }
