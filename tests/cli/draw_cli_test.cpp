@@ -151,10 +151,10 @@ TEST(DrawCli, AnswersFileDrivesTheStepMenuAndTheQuitQuestion) {
 
 TEST(DrawCli, FarPansKeepPlainWholeNumbersAndEndlessOnesAreRefused) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     // 100000 twips to the right: the zero mark is written 110285.71..., never
     // in exponent form; then twice 1E308 (refused with a message, no hang).
-    const QString answers = writeFile(dir, "answers.txt", "r100000\nl1e308\nl1e308\n");
+    const QString answers = writeFileBytes(dir.filePath("answers.txt"), "r100000\nl1e308\nl1e308\n");
     CliResult r = runCli({"draw", nc, "--program", "O0002", "--answers", answers, "--trace", "-"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.outLines();

@@ -163,7 +163,7 @@ TEST(StepMenu, TypedNumbersBeyondTheViewAreRefusedWithAMessage) {
     // Twice 1E308 twips would be infinite; a scale of 1E300 cannot be drawn:
     // each is refused with its message and the run goes on, never hangs.
     RunRig rig(testProgram(6));
-    rig.keyAt(1, key::kEscape);
+    rig.keyAt(1, vbkey::kEscape);
     rig.draw("t", {"d1e308", "d1e308", "l1e308", "b1e300", "b.0715", "s", "y", "N"});
     EXPECT_EQ(rig.host.dlg.messages(),
               (QStringList{text::kPanTooFar, text::kPanTooFar, text::kPanTooFar,
