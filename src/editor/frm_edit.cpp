@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cmath>
 #include "app/windows.h"
+#include "editor/listing_rows.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_image_surface.h"
 #include "platform/gui_twips.h"
@@ -103,7 +104,7 @@ void Frm編集::buildControls() {
     Label2 = new Label(canvas_);
     Label2->place(5040, 120, 5295, 315);
     Label2->setFont(labelFont);
-    Label2->setCaption(kCombineOffCaption);
+    Label2->setCaption(listing::kCombineOffCaption);
     Label2->setBackColor(backColor());
 
     Label3 = new Label(canvas_);

@@ -22,7 +22,7 @@ QString rgbHex(colour::Rgb c) {
     return QStringLiteral("%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
 }
 
-static QString escapeImpl(const QString& s, bool quote) {
+static QString escapeImpl(const QString& s, bool escapeQuotes) {
     QString out;
     out.reserve(s.size() + 2);
     for (int i = 0; i < s.size(); ++i) {
@@ -34,17 +34,18 @@ static QString escapeImpl(const QString& s, bool quote) {
             out += QStringLiteral("\\n");
         } else if (ch == u'\\') {
             out += QStringLiteral("\\\\");
-        } else if (quote && ch == u'"') {
+        } else if (escapeQuotes && ch == u'"') {
             out += QStringLiteral("\\\"");
         } else {
             out += ch;
         }
     }
-    return quote ? QLatin1Char('"') + out + QLatin1Char('"') : out;
+    return out;
 }
 
-QString quoted(const QString& s) { return escapeImpl(s, true); }
+QString quoted(const QString& s) { return QLatin1Char('"') + escapeImpl(s, true) + QLatin1Char('"'); }
 QString escaped(const QString& s) { return escapeImpl(s, false); }
+QString quotedInner(const QString& s) { return escapeImpl(s, true); }
 
 }  // namespace trace
 
