@@ -34,8 +34,8 @@ int cmdCheck(const QStringList& args, QTextStream& out) {
             d.onMessage = [&](const QString& text, const QString& program, int line) {
                 anyMessage = true;
                 // Escaped as in the trace, without the enclosing quotes.
-                out << file << ':' << program << ':' << line << ": "
-                    << trace::quoted(text).mid(1).chopped(1) << '\n';
+                out << file << ':' << program << ':' << line << ": " << trace::quotedInner(text)
+                    << '\n';
             };
             HeadlessOutcome r = drawHeadless(d);
             if (!r.setupError.isEmpty()) {

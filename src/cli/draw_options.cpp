@@ -5,7 +5,20 @@
 
 namespace {
 
-// Splits "--name=value" into name and value; plain "--name" takes the next argument.
+// An option argument: "--name=value", or plain "--name" whose value is the
+// next argument.
+struct Option {
+    QString name;
+    QString inlineValue;
+    bool hasInline = false;
+};
+
+Option splitOption(const QString& a) {
+    const int eq = int(a.indexOf(u'='));
+    if (eq > 0) return {a.left(eq), a.mid(eq + 1), true};
+    return {a, {}, false};
+}
+
 struct ArgReader {
     const QStringList& args;
     int i = 0;
@@ -13,13 +26,13 @@ struct ArgReader {
 
     bool more() const { return i < args.size(); }
     QString next() { return args[i++]; }
-    bool value(const QString& opt, QString inlineValue, bool hasInline, QString& out) {
-        if (hasInline) {
-            out = inlineValue;
+    bool value(const Option& opt, QString& out) {
+        if (opt.hasInline) {
+            out = opt.inlineValue;
         } else if (more()) {
             out = next();
         } else {
-            error = opt + QStringLiteral(" needs a value");
+            error = opt.name + QStringLiteral(" needs a value");
             return false;
         }
         return true;
@@ -61,15 +74,15 @@ QString parseDrawOptions(const QStringList& args, DrawOptions& opts) {
             positional << a;
             continue;
         }
-        QString name = a, inl;
-        bool hasInline = false;
-        if (int eq = a.indexOf(u'='); eq > 0) {
-            name = a.left(eq);
-            inl = a.mid(eq + 1);
-            hasInline = true;
-        }
+        const Option opt = splitOption(a);
+        const QString& name = opt.name;
+        static const QStringList kKnown{QStringLiteral("--program"),    QStringLiteral("--lathe"),
+                                        QStringLiteral("--size"),       QStringLiteral("--png"),
+                                        QStringLiteral("--trace"),      QStringLiteral("--answers"),
+                                        QStringLiteral("--max-blocks")};
+        if (!kKnown.contains(name)) return QStringLiteral("unknown option ") + name;
         QString v;
-        if (!r.value(name, inl, hasInline, v)) return r.error;
+        if (!r.value(opt, v)) return r.error;
         if (name == u"--program") {
             if (v.isEmpty()) return QStringLiteral("--program needs a program name");
             opts.program = v;
@@ -118,16 +131,10 @@ QString parseCheckOptions(const QStringList& args, CheckOptions& opts) {
             continue;
         }
         if (!optionsEnded && a.startsWith(QStringLiteral("--"))) {
-            QString name = a, inl;
-            bool hasInline = false;
-            if (int eq = a.indexOf(u'='); eq > 0) {
-                name = a.left(eq);
-                inl = a.mid(eq + 1);
-                hasInline = true;
-            }
-            if (name != u"--lathe") return QStringLiteral("unknown option ") + name;
+            const Option opt = splitOption(a);
+            if (opt.name != u"--lathe") return QStringLiteral("unknown option ") + opt.name;
             QString v;
-            if (!r.value(name, inl, hasInline, v)) return r.error;
+            if (!r.value(opt, v)) return r.error;
             if (!parseLathe(v, opts.lathe)) return QStringLiteral("--lathe takes t or m");
             continue;
         }

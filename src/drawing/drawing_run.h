@@ -8,7 +8,7 @@
 //   RunResult r = drawing::drawClick(host, state, options);   // the "描画" item
 // and, while the run yields, forward input:
 //   drawing::formKeyDown(state, host, keyCode);
-//   drawing::formMouseDown(state, host.surface(), host.dialogs(), button, x, y);
+//   drawing::formMouseDown(state, host, button, x, y);
 //   closing the window: drawing::requestAbort(state);
 #include <QString>
 #include <memory>

@@ -220,7 +220,7 @@ void Fileload::keyCatcherPress(double x) {
 }
 
 void Fileload::listingPress(int button, double x, double y) {
-    if (x < 5280 || x > 11280 || y < 300) return;
+    if (!listing::isListingPress(x, y)) return;
     w_.setSkipSaveFlag(0);
     const int entry = listing::entryAt(x, y, store_.programCount());
     if (entry == 0) return;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cmath>
 #include "app/windows.h"
+#include "editor/listing_rows.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_image_surface.h"
 #include "platform/gui_twips.h"
@@ -42,7 +43,7 @@ void Frm編集::buildControls() {
     setWidgetBackColor(canvas_, backColor());
     setWidgetBackColor(this, backColor());
 
-    image_ = std::make_unique<ImageSurface>(1, 1, 1440.0 / twips::perPixel(), QSize(), backColor());
+    image_ = std::make_unique<ImageSurface>(1, 1, twips::logicalDpi(), QSize(), backColor());
     image_->setOnChanged([this](const QRect& r) { canvas_->update(r); });
     canvas_->setImage(&image_->image());
     canvas_->onResize = [this](int w, int h) {
@@ -64,11 +65,7 @@ void Frm編集::buildControls() {
     RichTextBox2->setSelColor(colour::fromVb(kYellowVb));
     RichTextBox2->setSelFontSize(kTextFontSize);
     // The caret must show on the dark scheme as on the light one.
-    {
-        QPalette p = RichTextBox2->palette();
-        p.setColor(QPalette::Text, QColor(255, 255, 0));
-        RichTextBox2->setPalette(p);
-    }
+    RichTextBox2->setCaretColor(colour::fromVb(kYellowVb));
 
     for (int i = 0; i < kSectionButtons; ++i) {
         auto* b = new CommandButton(canvas_);
@@ -107,7 +104,7 @@ void Frm編集::buildControls() {
     Label2 = new Label(canvas_);
     Label2->place(5040, 120, 5295, 315);
     Label2->setFont(labelFont);
-    Label2->setCaption(kCombineOffCaption);
+    Label2->setCaption(listing::kCombineOffCaption);
     Label2->setBackColor(backColor());
 
     Label3 = new Label(canvas_);

@@ -26,10 +26,6 @@ public:
     static constexpr int kSectionButtons = 19;  // Command1(0)..Command1(18)
     static constexpr int kListingButtons = 13;  // buttons shown beside the listing
     inline static const QString kTitleSuffix = QStringLiteral("  Quorvane/2007.01");
-    inline static const QString kCombineOffCaption =
-        QStringLiteral("結合ﾓｰﾄﾞ：ｽﾍﾟｰｽ or ここをｸﾘｯｸ");
-    inline static const QString kCombineOnCaption =
-        QStringLiteral("結合:右ｸﾘｯｸ 結合ﾓｰﾄﾞ解除:ｽﾍﾟｰｽ 全選択:* 全解除:/");
     // Edit screen colour schemes (VB colour values, as the edit text colour holds them).
     static constexpr quint32 kDarkBackVb = 0x404040;
     static constexpr quint32 kLightBackVb = 0xC0C0C0;
@@ -178,8 +174,7 @@ public:
     void 読出しファイル内検索_Click();
 
     // ======================================================================
-    // Filled by the drawing run (frm_edit_pending_draw.cpp until then).
-    // 描画_Click must clear an abortFlag of 9999 left by a close outside a run.
+    // The drawing run (frm_edit_drawing.cpp).
     // ======================================================================
     void 描画_Click();
     // Keys reaching the window itself (no control has the focus: a drawing run).

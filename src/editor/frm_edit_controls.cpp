@@ -10,12 +10,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include "platform/gui_colour.h"
 #include "platform/gui_twips.h"
 
 namespace {
-
-QColor qc(colour::Rgb c) { return QColor(colour::red(c), colour::green(c), colour::blue(c)); }
-colour::Rgb rgbOf(const QColor& c) { return colour::rgb(c.red(), c.green(), c.blue()); }
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -49,6 +47,24 @@ int vbButton(Qt::MouseButton b) {
     }
 }
 
+// The key press goes to the control's handler first; true when the handler
+// swallowed it (set the key code to 0).
+bool swallowedBy(const KeyDownHandler& handler, QKeyEvent* e) {
+    int code = vbKeyCode(e);
+    if (code == 0 || !handler) return false;
+    handler(code, vbkey::shiftMask(e->modifiers()));
+    if (code != 0) return false;
+    e->accept();
+    return true;
+}
+
+// A mouse press to its handler: button, shift mask, place in twips.
+void sendMouse(const MouseHandler& handler, const QMouseEvent* e) {
+    if (handler)
+        handler(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
+                twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+}
+
 }  // namespace
 
 // ---- key codes ------------------------------------------------------------
@@ -74,18 +90,18 @@ void TwipPlace::apply() {
 
 void setWidgetBackColor(QWidget* w, colour::Rgb c) {
     QPalette p = w->palette();
-    p.setColor(QPalette::Base, qc(c));
-    p.setColor(QPalette::Window, qc(c));
-    p.setColor(QPalette::Button, qc(c));
+    p.setColor(QPalette::Base, colour::toQColor(c));
+    p.setColor(QPalette::Window, colour::toQColor(c));
+    p.setColor(QPalette::Button, colour::toQColor(c));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
 
 void setWidgetForeColor(QWidget* w, colour::Rgb c) {
     QPalette p = w->palette();
-    p.setColor(QPalette::Text, qc(c));
-    p.setColor(QPalette::WindowText, qc(c));
-    p.setColor(QPalette::ButtonText, qc(c));
+    p.setColor(QPalette::Text, colour::toQColor(c));
+    p.setColor(QPalette::WindowText, colour::toQColor(c));
+    p.setColor(QPalette::ButtonText, colour::toQColor(c));
     w->setPalette(p);
 }
 
@@ -163,12 +179,12 @@ void RichTextBox::setSelText(const QString& t) {
     setTextCursor(c);
 }
 
-void RichTextBox::setSelColor(colour::Rgb c) { setTextColor(qc(c)); }
+void RichTextBox::setSelColor(colour::Rgb c) { setTextColor(colour::toQColor(c)); }
 
 colour::Rgb RichTextBox::selColor() const {
     const QTextCharFormat f = currentCharFormat();
-    if (f.hasProperty(QTextFormat::ForegroundBrush)) return rgbOf(f.foreground().color());
-    return rgbOf(palette().color(QPalette::Text));
+    if (f.hasProperty(QTextFormat::ForegroundBrush)) return colour::fromQColor(f.foreground().color());
+    return colour::fromQColor(palette().color(QPalette::Text));
 }
 
 void RichTextBox::setSelFontSize(double points) {
@@ -185,6 +201,12 @@ void RichTextBox::setBackColor(colour::Rgb c) {
     setWidgetBackColor(this, c);
 }
 
+void RichTextBox::setCaretColor(colour::Rgb c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour::toQColor(c));
+    setPalette(p);
+}
+
 int RichTextBox::find(const QString& what, int start, int end, bool matchCase) {
     if (what.isEmpty()) return -1;
     const QString t = text();
@@ -198,15 +220,7 @@ int RichTextBox::find(const QString& what, int start, int end, bool matchCase) {
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* e) {
-    int code = vbKeyCode(e);
-    if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbkey::shiftMask(e->modifiers()));
-        if (code == 0) {
-            e->accept();
-            return;
-        }
-    }
-    QTextEdit::keyPressEvent(e);
+    if (!swallowedBy(onKeyDown, e)) QTextEdit::keyPressEvent(e);
 }
 
 void RichTextBox::focusInEvent(QFocusEvent* e) {
@@ -240,15 +254,7 @@ void TextBox::setForeColor(colour::Rgb c) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
-    int code = vbKeyCode(e);
-    if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbkey::shiftMask(e->modifiers()));
-        if (code == 0) {
-            e->accept();
-            return;
-        }
-    }
-    QPlainTextEdit::keyPressEvent(e);
+    if (!swallowedBy(onKeyDown, e)) QPlainTextEdit::keyPressEvent(e);
 }
 
 void TextBox::focusInEvent(QFocusEvent* e) {
@@ -263,9 +269,7 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
 
 void TextBox::mousePressEvent(QMouseEvent* e) {
     QPlainTextEdit::mousePressEvent(e);
-    if (onMouseDown)
-        onMouseDown(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
-                    twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+    sendMouse(onMouseDown, e);
 }
 
 // ---- Label -----------------------------------------------------------------
@@ -299,20 +303,12 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipPlace(t
 void CommandButton::setBackColor(colour::Rgb c) {
     back_ = c;
     QPalette p = palette();
-    p.setColor(QPalette::Button, qc(c));
+    p.setColor(QPalette::Button, colour::toQColor(c));
     setPalette(p);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* e) {
-    int code = vbKeyCode(e);
-    if (code != 0 && onKeyDown) {
-        onKeyDown(code, vbkey::shiftMask(e->modifiers()));
-        if (code == 0) {
-            e->accept();
-            return;
-        }
-    }
-    QPushButton::keyPressEvent(e);
+    if (!swallowedBy(onKeyDown, e)) QPushButton::keyPressEvent(e);
 }
 
 void CommandButton::focusInEvent(QFocusEvent* e) {
@@ -341,15 +337,11 @@ void SurfaceCanvas::paintEvent(QPaintEvent* e) {
 }
 
 void SurfaceCanvas::mousePressEvent(QMouseEvent* e) {
-    if (onMouseDown)
-        onMouseDown(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
-                    twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+    sendMouse(onMouseDown, e);
 }
 
 void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (onDoubleClick)
-        onDoubleClick(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
-                      twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+    sendMouse(onDoubleClick, e);
 }
 
 void SurfaceCanvas::resizeEvent(QResizeEvent* e) {

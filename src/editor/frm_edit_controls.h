@@ -17,6 +17,9 @@ int vbKeyCode(const QKeyEvent* e);
 
 // Handler of a key press: it may set keyCode to 0 to swallow the key.
 using KeyDownHandler = std::function<void(int& keyCode, int shift)>;
+// Handler of a mouse press: button (1 left, 2 right, 4 middle), shift mask, x
+// and y in twips.
+using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
 
 // A control's place in twips.  The twip values are kept as set, not read back
 // from pixels: 10000 twips would otherwise come back as 10005.
@@ -79,6 +82,8 @@ public:
 
     colour::Rgb backColor() const { return back_; }
     void setBackColor(colour::Rgb c);
+    // Colour of the caret (and of text without a colour of its own).
+    void setCaretColor(colour::Rgb c);
 
     // Zero-based index of the first match at or after start (ending at or before
     // end when end is not negative), or -1; a match is selected.  Letters match
@@ -117,8 +122,7 @@ public:
     KeyDownHandler onKeyDown;
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
-    // Button (1 left, 2 right, 4 middle), shift mask, x and y in twips.
-    std::function<void(int button, int shift, double x, double y)> onMouseDown;
+    MouseHandler onMouseDown;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -161,8 +165,8 @@ public:
     explicit SurfaceCanvas(QWidget* parent);
     void setImage(const QImage* image) { image_ = image; }
 
-    std::function<void(int button, int shift, double x, double y)> onMouseDown;
-    std::function<void(int button, int shift, double x, double y)> onDoubleClick;
+    MouseHandler onMouseDown;
+    MouseHandler onDoubleClick;
     std::function<void(int widthPx, int heightPx)> onResize;
 
 protected:

@@ -7,30 +7,25 @@
 #include "app/windows.h"
 #include "editor/fileload.h"
 #include "editor/frm_edit.h"
+#include "editor/listing_rows.h"
 #include "platform/dialogs.h"
 #include "platform/program_dir.h"
 #include "serial/frm_rs232c.h"
-
-namespace {
-
-const QString kText2Focused = QStringLiteral("ﾌｧｲﾙ\r\n選択");
-
-}  // namespace
 
 // ---- activation --------------------------------------------------------------
 
 void Frm編集::Form_Activate() {
     activating_ = true;
 
-    // 1. No tab stops: Tab belongs to the edit screen, not to moving the focus.
+    // No tab stops: Tab belongs to the edit screen, not to moving the focus.
     for (QWidget* c : controls())
         c->setFocusPolicy(Qt::FocusPolicy(c->focusPolicy() & ~Qt::TabFocus));
 
-    // 2, 3.
+    // The edit screen takes the window's height; the listing counts as settled.
     RichTextBox2->setHeight(formHeight() - 1200);
     screenMode = 99;
 
-    // 4. Text colour of new edit text from the scheme.
+    // Text colour of new edit text from the scheme.
     if (RichTextBox2->backColor() == colour::fromVb(kDarkBackVb)) {
         RichTextBox2->setSelColor(colour::fromVb(kYellowVb));
         editTextColour = float(kYellowVb);
@@ -40,10 +35,10 @@ void Frm編集::Form_Activate() {
     }
 
     if (!fileName.isEmpty()) {
-        // 5. Screens emptied meanwhile (a drawing run) come back as last taken.
+        // Screens emptied meanwhile (a drawing run) come back as last taken.
         restoreScreens();
     } else {
-        // 6. No file yet: ask for one.
+        // No file yet: ask for one.
         fileName = askFileToRead();
         setWindowTitle(fileName + kTitleSuffix);
         show();
@@ -62,13 +57,13 @@ void Frm編集::Form_Activate() {
         }
     }
 
-    // 7. The listing layout is painted once more by the timer.
+    // The listing layout is painted once more by the timer.
     if (!Text2->isHidden()) {
         screenMode = 1;
         Timer1->start(1);
     }
 
-    // 8. Size and colour applied to the whole edit text.  Both font commands in a
+    // Size and colour applied to the whole edit text.  Both font commands in a
     // row would leave 72 points at 70; the size is re-applied as it stands.
     setEditFontSize(RichTextBox2->fontSize());
 
@@ -143,7 +138,7 @@ void Frm編集::Form_QueryUnload(bool& cancel, int unloadMode) {
 void Frm編集::Form_Unload() {
     mysave();
     storeScreens();
-    abortFlag = 9999;  // a drawing run in progress stops at its next yield
+    abortFlag = drawing::kAbortCode;  // a drawing run in progress stops at its next yield
     showMenuWindow();
     hide();
 }
@@ -190,12 +185,12 @@ void Frm編集::Command1_KeyDown(int /*index*/, int& keyCode, int /*shift*/) {
 }
 
 void Frm編集::Label2_Click() {
-    if (Label2->backColor() == colour::kYellow) {
+    if (Label2->backColor() == listing::kCombineOnColour) {
         Label2->setBackColor(backColor());
-        Label2->setCaption(kCombineOffCaption);
+        Label2->setCaption(listing::kCombineOffCaption);
     } else {
-        Label2->setCaption(kCombineOnCaption);
-        Label2->setBackColor(colour::kYellow);
+        Label2->setCaption(listing::kCombineOnCaption);
+        Label2->setBackColor(listing::kCombineOnColour);
     }
 }
 
@@ -208,7 +203,7 @@ void Frm編集::Timer1_Timer() {
     screenMode = 99;
 }
 
-void Frm編集::Text2_GotFocus() { Text2->setText(kText2Focused); }
+void Frm編集::Text2_GotFocus() { Text2->setText(listing::kKeyCatcherText); }
 void Frm編集::Text2_LostFocus() { Text2->setText(QString()); }
 
 // ---- two-screen layout -------------------------------------------------------------

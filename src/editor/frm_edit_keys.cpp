@@ -111,9 +111,7 @@ void Frm編集::applyEditFormat(colour::Rgb c, double size) {
     r->setSelStart(caret);
     r->setSelLength(len);
     // The caret takes the text colour of the scheme.
-    QPalette p = r->palette();
-    p.setColor(QPalette::Text, QColor(colour::red(c), colour::green(c), colour::blue(c)));
-    r->setPalette(p);
+    r->setCaretColor(c);
 }
 
 void Frm編集::setEditFontSize(double size) {

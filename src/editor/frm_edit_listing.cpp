@@ -10,11 +10,11 @@
 #include "drawing/work_file.h"
 #include "editor/fileload.h"
 #include "editor/frm_edit.h"
+#include "editor/listing_rows.h"
 #include "platform/text_encoding.h"
 #include "platform/surface.h"
 
 namespace {
-const QString kKeyCatcherText = QStringLiteral("ﾌｧｲﾙ\r\n選択");
 constexpr int kNoFileChosen = -1;
 }  // namespace
 
@@ -62,9 +62,9 @@ public:
         if (k >= 0 && k < Frm編集::kSectionButtons) w_.Command1[size_t(k)]->setVisible(visible);
     }
 
-    bool combineMode() const override { return w_.Label2->backColor() == colour::kYellow; }
-    void setCombineIndicator(bool yellow) override {
-        w_.Label2->setBackColor(yellow ? colour::kYellow : w_.backColor());
+    bool combineMode() const override { return w_.Label2->backColor() == listing::kCombineOnColour; }
+    void setCombineIndicator(bool on) override {
+        w_.Label2->setBackColor(on ? listing::kCombineOnColour : w_.backColor());
     }
     void toggleCombineMode() override { w_.Label2_Click(); }
 
@@ -78,7 +78,7 @@ public:
         w_.hide();
     }
     void refreshListingKeyCatcher() override {
-        w_.Text2->setText(kKeyCatcherText);
+        w_.Text2->setText(listing::kKeyCatcherText);
         w_.Text2->setFocus();
     }
     QString workFilePath() const override {

@@ -34,8 +34,10 @@ QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle) {
     return out;
 }
 
+bool isListingPress(double x, double y) { return x >= 5280 && x <= 11280 && y >= 300; }
+
 int entryAt(double x, double y, int count) {
-    if (x < 5280 || x > 11280 || y < 300) return 0;
+    if (!isListingPress(x, y)) return 0;
     const int r = int(std::floor((y - 450) / kRowHeight));
     if (r < 0 || r >= kRowsPerColumn) return 0;
     if (x < 7500) {

@@ -37,6 +37,8 @@ inline const QString kCombineOffCaption = QStringLiteral("結合ﾓｰﾄﾞ：�
 inline const QString kCombineOnCaption =
     QStringLiteral("結合:右ｸﾘｯｸ 結合ﾓｰﾄﾞ解除:ｽﾍﾟｰｽ 全選択:* 全解除:/");
 constexpr colour::Rgb kCombineOnColour = colour::kYellow;
+// Text2, the listing's key catcher, while it holds the focus.
+inline const QString kKeyCatcherText = QStringLiteral("ﾌｧｲﾙ\r\n選択");
 
 struct Row {
     int entry = 0;
@@ -53,6 +55,10 @@ double rowY(int entry);
 // Rows of entries 1..programCount().  `current` shows "●"; in a mark toggle
 // the current entry shows "◎" when marked and "●" (blue) when not.
 QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle);
+
+// Whether a press at (x, y) twips lands on the listing (x 5280 to 11280, y
+// from 300 down); presses elsewhere are ignored.
+bool isListingPress(double x, double y);
 
 // A press on the listing at (x, y) twips: the entry it picks, or 0 when the
 // press is ignored.

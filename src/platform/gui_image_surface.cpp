@@ -6,11 +6,10 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include "platform/gui_colour.h"
 #include "platform/gui_fonts.h"
 
 namespace {
-
-QColor qc(colour::Rgb c) { return QColor(colour::red(c), colour::green(c), colour::blue(c)); }
 
 // Pixel that holds a twip coordinate (VB ScaleX rounds down to the pixel grid).
 int px(double twips, double tpp) { return int(std::floor(twips / tpp + 1e-9)); }
@@ -28,7 +27,7 @@ ImageSurface::ImageSurface(int widthPx, int heightPx, double logicalDpi, QSize s
     // Fonts given in points are scaled by the image's resolution.
     image_.setDotsPerMeterX(qRound(dpi_ / 0.0254));
     image_.setDotsPerMeterY(qRound(dpi_ / 0.0254));
-    image_.fill(qc(background_));
+    image_.fill(colour::toQColor(background_));
     if (screenPx.isEmpty()) {
         QScreen* s = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                          ? QGuiApplication::primaryScreen()
@@ -49,7 +48,7 @@ void ImageSurface::fill(double x1, double y1, double x2, double y2, colour::Rgb 
     QRect box = QRect(QPoint(l, t), QPoint(r, b)).intersected(image_.rect());
     if (box.isEmpty()) return;
     QPainter p(&image_);
-    p.fillRect(box, qc(c));
+    p.fillRect(box, colour::toQColor(c));
     p.end();
     changed(box);
 }
@@ -58,7 +57,7 @@ void ImageSurface::line(double x1, double y1, double x2, double y2, colour::Rgb 
     QPointF a(clampPx(x1 / tpp_), clampPx(y1 / tpp_));
     QPointF b(clampPx(x2 / tpp_), clampPx(y2 / tpp_));
     QPainter p(&image_);
-    p.setPen(QPen(qc(c), 0));
+    p.setPen(QPen(colour::toQColor(c), 0));
     p.drawLine(QPointF(std::floor(a.x()), std::floor(a.y())),
                QPointF(std::floor(b.x()), std::floor(b.y())));
     p.end();
@@ -68,14 +67,14 @@ void ImageSurface::line(double x1, double y1, double x2, double y2, colour::Rgb 
 void ImageSurface::point(double x, double y, colour::Rgb c) {
     int ix = px(x, tpp_), iy = px(y, tpp_);
     if (!image_.rect().contains(ix, iy)) return;
-    image_.setPixel(ix, iy, qc(c).rgb());
+    image_.setPixel(ix, iy, colour::toQColor(c).rgb());
     changed(QRect(ix, iy, 1, 1));
 }
 
 void ImageSurface::circle(double cx, double cy, double r, colour::Rgb c) {
     double x = clampPx(cx / tpp_), y = clampPx(cy / tpp_), rr = clampPx(std::fabs(r) / tpp_);
     QPainter p(&image_);
-    p.setPen(QPen(qc(c), 0));
+    p.setPen(QPen(colour::toQColor(c), 0));
     p.drawEllipse(QPointF(std::floor(x), std::floor(y)), rr, rr);
     p.end();
     changed(QRectF(x - rr, y - rr, 2 * rr, 2 * rr).toAlignedRect().adjusted(-1, -1, 1, 1));
@@ -86,7 +85,7 @@ void ImageSurface::text(double x, double y, double size, colour::Rgb c, const QS
     QFont f = uiFont(size > 0 ? size : 9);
     QPainter p(&image_);
     p.setFont(f);
-    p.setPen(qc(c));
+    p.setPen(colour::toQColor(c));
     QFontMetricsF fm(f, &image_);
     QPointF origin(std::floor(clampPx(x / tpp_)), std::floor(clampPx(y / tpp_)));
     p.drawText(origin + QPointF(0, fm.ascent()), str);
@@ -103,7 +102,7 @@ void ImageSurface::resize(int widthPx, int heightPx) {
     QImage next(widthPx, heightPx, QImage::Format_RGB32);
     next.setDotsPerMeterX(image_.dotsPerMeterX());
     next.setDotsPerMeterY(image_.dotsPerMeterY());
-    next.fill(qc(background_));
+    next.fill(colour::toQColor(background_));
     QPainter p(&next);
     p.drawImage(0, 0, image_);
     p.end();
@@ -112,6 +111,6 @@ void ImageSurface::resize(int widthPx, int heightPx) {
 }
 
 void ImageSurface::clear() {
-    image_.fill(qc(background_));
+    image_.fill(colour::toQColor(background_));
     changed(image_.rect());
 }

@@ -33,7 +33,6 @@ public:
     colour::Rgb background() const { return background_; }
 
     double twipsPerPixel() const { return tpp_; }
-    double toPixels(double twips) const { return twips / tpp_; }
     const QImage& image() const { return image_; }
 
     // Called with the changed pixel rectangle after each operation, so that the

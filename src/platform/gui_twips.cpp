@@ -6,14 +6,15 @@
 
 namespace twips {
 
-double perPixel() {
+double logicalDpi() {
     QScreen* s = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                      ? QGuiApplication::primaryScreen()
                      : nullptr;
-    double dpi = s ? s->logicalDotsPerInch() : 96.0;
-    if (!(dpi > 0)) dpi = 96.0;
-    return 1440.0 / dpi;
+    const double dpi = s ? s->logicalDotsPerInch() : 96.0;
+    return dpi > 0 ? dpi : 96.0;
 }
+
+double perPixel() { return 1440.0 / logicalDpi(); }
 
 int px(double t) { return int(std::lround(t / perPixel())); }
 

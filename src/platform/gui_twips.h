@@ -7,6 +7,7 @@
 
 namespace twips {
 
+double logicalDpi();           // logical dots per inch of the primary screen (96 without one)
 double perPixel();             // twips per pixel of the primary screen
 int px(double twips);          // twips -> pixels, rounded
 double fromPx(double pixels);  // pixels -> twips

@@ -7,8 +7,14 @@ namespace trace {
 
 QString num(double v) {
     if (v == 0) v = 0;  // no "-0"
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    // Plain decimal digits over the whole range a drawing can reach, so that
+    // 100000 stays 100000 (the shortest form alone would give 1e+05); only
+    // magnitudes no twip position has use the exponent form.
+    char buf[400];
+    const double a = std::fabs(v);
+    const auto res = a >= 1e-6 && a < 1e21
+                         ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed)
+                         : std::to_chars(buf, buf + sizeof buf, v);
     return QString::fromLatin1(buf, int(res.ptr - buf));
 }
 
@@ -16,7 +22,7 @@ QString rgbHex(colour::Rgb c) {
     return QStringLiteral("%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
 }
 
-static QString escapeImpl(const QString& s, bool quote) {
+static QString escapeImpl(const QString& s, bool escapeQuotes) {
     QString out;
     out.reserve(s.size() + 2);
     for (int i = 0; i < s.size(); ++i) {
@@ -28,17 +34,18 @@ static QString escapeImpl(const QString& s, bool quote) {
             out += QStringLiteral("\\n");
         } else if (ch == u'\\') {
             out += QStringLiteral("\\\\");
-        } else if (quote && ch == u'"') {
+        } else if (escapeQuotes && ch == u'"') {
             out += QStringLiteral("\\\"");
         } else {
             out += ch;
         }
     }
-    return quote ? QLatin1Char('"') + out + QLatin1Char('"') : out;
+    return out;
 }
 
-QString quoted(const QString& s) { return escapeImpl(s, true); }
+QString quoted(const QString& s) { return QLatin1Char('"') + escapeImpl(s, true) + QLatin1Char('"'); }
 QString escaped(const QString& s) { return escapeImpl(s, false); }
+QString quotedInner(const QString& s) { return escapeImpl(s, true); }
 
 }  // namespace trace
 

@@ -47,4 +47,6 @@ QString rgbHex(colour::Rgb c);
 QString quoted(const QString& s);
 // Escape a text without quoting: line breaks -> \n, \ -> \\ (message: lines).
 QString escaped(const QString& s);
+// What quoted() puts between the quotes (" escaped too), without the quotes.
+QString quotedInner(const QString& s);
 }  // namespace trace

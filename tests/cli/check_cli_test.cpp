@@ -5,16 +5,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "cli/cli_run.h"
+#include "common/cli_run.h"
+#include "common/temp_home.h"
 
 namespace {
-
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString p = dir.filePath(name);
-    QFile f(p);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
-    return p;
-}
 
 const QByteArray kClean =
     "%\r\n"
@@ -41,7 +35,7 @@ QByteArray withLongProgram() {
 
 TEST(CheckCli, CleanFilesPrintNothing) {
     QTemporaryDir dir;
-    const QString a = writeFile(dir, "a.NC", kClean);
+    const QString a = writeFileBytes(dir.filePath("a.NC"), kClean);
     for (const char* lathe : {"t", "m"}) {
         CliResult r = runCli({"check", "--lathe", lathe, a, a});
         EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
@@ -51,7 +45,7 @@ TEST(CheckCli, CleanFilesPrintNothing) {
 
 TEST(CheckCli, EachMessageNamesFileListingNameAndLine) {
     QTemporaryDir dir;
-    const QString a = writeFile(dir, "a.NC", withLongProgram());
+    const QString a = writeFileBytes(dir.filePath("a.NC"), withLongProgram());
     CliResult r = runCli({"check", a});
     EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
     const QStringList lines = r.outLines();
@@ -67,7 +61,7 @@ TEST(CheckCli, EachMessageNamesFileListingNameAndLine) {
 
 TEST(CheckCli, FileErrorsGiveStatusTwoAndTheOtherFilesAreStillChecked) {
     QTemporaryDir dir;
-    const QString bad = writeFile(dir, "bad.NC", withLongProgram());
+    const QString bad = writeFileBytes(dir.filePath("bad.NC"), withLongProgram());
     CliResult r = runCli({"check", dir.filePath("missing.NC"), bad});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.contains("missing.NC")) << r.err.toStdString();
@@ -76,6 +70,6 @@ TEST(CheckCli, FileErrorsGiveStatusTwoAndTheOtherFilesAreStillChecked) {
     EXPECT_EQ(runCli({"check"}).exitCode, 2);
     EXPECT_EQ(runCli({"check", "--lathe", "x", bad}).exitCode, 2);
     EXPECT_EQ(runCli({"check", "--program", "O1", bad}).exitCode, 2);
-    const QString noProgram = writeFile(dir, "empty.NC", "(no program here)\r\n");
+    const QString noProgram = writeFileBytes(dir.filePath("empty.NC"), "(no program here)\r\n");
     EXPECT_EQ(runCli({"check", noProgram}).exitCode, 2);
 }

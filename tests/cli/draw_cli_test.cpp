@@ -6,17 +6,10 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "cli/cli_run.h"
+#include "common/cli_run.h"
 #include "common/temp_home.h"
 
 namespace {
-
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString p = dir.filePath(name);
-    QFile f(p);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
-    return p;
-}
 
 // Two short programs; the second stops for stepping at its "(STOP)" line.
 const QByteArray kTwoPrograms =
@@ -52,7 +45,7 @@ int find(const QStringList& lines, const QString& head, int from = 0) {
 
 TEST(DrawCli, TraceShowsTheOriginCircleOfEitherLathe) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
 
     CliResult m = runCli({"draw", nc, "--lathe", "m", "--trace", "-"});
     ASSERT_EQ(m.exitCode, 0) << m.err.toStdString();
@@ -83,7 +76,7 @@ TEST(DrawCli, TraceShowsTheOriginCircleOfEitherLathe) {
 
 TEST(DrawCli, TraceRunsFromTheOrientationPromptToTheEndPrompt) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     CliResult r = runCli({"draw", nc, "--lathe", "m", "--trace", "-"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.outLines();
@@ -115,7 +108,7 @@ TEST(DrawCli, TraceRunsFromTheOrientationPromptToTheEndPrompt) {
 
 TEST(DrawCli, ProgramOptionPicksTheEntryByItsFirstLine) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     CliResult r = runCli({"draw", nc, "--program", "O0002", "--trace", "-"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_GE(find(r.outLines(), "text 15800 400 14 FF0000 \"O0002(SECOND) 倍率"), 0)
@@ -130,9 +123,9 @@ TEST(DrawCli, ProgramOptionPicksTheEntryByItsFirstLine) {
 
 TEST(DrawCli, AnswersFileDrivesTheStepMenuAndTheQuitQuestion) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     // After "(STOP)": low speed, then Q answered No, then Q answered yes.
-    const QString answers = writeFile(dir, "answers.txt", "s1\r\nq\r\nNO\r\nQ\r\nyes\r\n");
+    const QString answers = writeFileBytes(dir.filePath("answers.txt"), "s1\r\nq\r\nNO\r\nQ\r\nyes\r\n");
     CliResult r = runCli({"draw", nc, "--program", "O0002", "--answers", answers, "--trace", "-"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.outLines();
@@ -156,11 +149,27 @@ TEST(DrawCli, AnswersFileDrivesTheStepMenuAndTheQuitQuestion) {
     EXPECT_FALSE(r.err.contains("draw:")) << r.err.toStdString();
 }
 
+TEST(DrawCli, FarPansKeepPlainWholeNumbersAndEndlessOnesAreRefused) {
+    QTemporaryDir dir;
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
+    // 100000 twips to the right: the zero mark is written 110285.71..., never
+    // in exponent form; then twice 1E308 (refused with a message, no hang).
+    const QString answers = writeFileBytes(dir.filePath("answers.txt"), "r100000\nl1e308\nl1e308\n");
+    CliResult r = runCli({"draw", nc, "--program", "O0002", "--answers", answers, "--trace", "-"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.outLines();
+    EXPECT_GE(find(lines, "circle 110285.71428571429 4165.714285714285 100 FF0000"), 0)
+        << r.out.toStdString();
+    EXPECT_EQ(linesStartingWith(lines, "message \"移動量が大きすぎます\"").size(), 2);
+    for (const QString& l : lines)
+        EXPECT_FALSE(l.contains("e+") || l.contains("inf") || l.contains("nan")) << l.toStdString();
+}
+
 TEST(DrawCli, AreaZoomTakesClicksFromTheAnswersAndNeverHangs) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     const QString answers =
-        writeFile(dir, "answers.txt", "v\nclick 3000 2000\nclick 9000 6000\n");
+        writeFileBytes(dir.filePath("answers.txt"), "v\nclick 3000 2000\nclick 9000 6000\n");
     CliResult r = runCli({"draw", nc, "--program", "O0002", "--answers", answers, "--trace", "-"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.outLines();
@@ -174,7 +183,7 @@ TEST(DrawCli, AreaZoomTakesClicksFromTheAnswersAndNeverHangs) {
     EXPECT_GT(c2, lr);
 
     // Without corners the whole window is taken: the run still ends.
-    const QString bare = writeFile(dir, "bare.txt", "v\n");
+    const QString bare = writeFileBytes(dir.filePath("bare.txt"), "v\n");
     CliResult r2 = runCli({"draw", nc, "--program", "O0002", "--answers", bare, "--trace", "-"});
     EXPECT_EQ(r2.exitCode, 0) << r2.err.toStdString();
     EXPECT_GE(find(r2.outLines(), "circle 0 0 100 FF0000"), 0);
@@ -183,8 +192,8 @@ TEST(DrawCli, AreaZoomTakesClicksFromTheAnswersAndNeverHangs) {
 
 TEST(DrawCli, UnusedOrUnfitAnswersAreReported) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
-    const QString answers = writeFile(dir, "answers.txt", "q\nmaybe\nextra\n");
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
+    const QString answers = writeFileBytes(dir.filePath("answers.txt"), "q\nmaybe\nextra\n");
     CliResult r = runCli({"draw", nc, "--program", "O0002", "--answers", answers});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains("maybe")) << r.err.toStdString();
@@ -193,7 +202,7 @@ TEST(DrawCli, UnusedOrUnfitAnswersAreReported) {
 
 TEST(DrawCli, PngShowsTheGridAndTheStatusLines) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     const QString png = dir.filePath("out.png");
     CliResult r = runCli({"draw", nc, "--lathe", "m", "--png", png});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -223,16 +232,18 @@ TEST(DrawCli, PngShowsTheGridAndTheStatusLines) {
 
 TEST(DrawCli, ExitStatusTellsUsageFileAndEngineErrorsApart) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     EXPECT_EQ(runCli({"draw"}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", dir.filePath("missing.NC")}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", nc, "--lathe", "x"}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", nc, "--size", "0x10"}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", nc, "--max-blocks", "-1"}).exitCode, 2);
-    EXPECT_EQ(runCli({"draw", nc, "--bogus"}).exitCode, 2);
+    CliResult bogus = runCli({"draw", nc, "--bogus"});
+    EXPECT_EQ(bogus.exitCode, 2);
+    EXPECT_TRUE(bogus.err.contains("unknown option --bogus")) << bogus.err.toStdString();
     EXPECT_EQ(runCli({"draw", nc, "--answers", dir.filePath("none.txt")}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", dir.path()}).exitCode, 2);
-    const QString noProgram = writeFile(dir, "empty.NC", "(no program here)\r\n");
+    const QString noProgram = writeFileBytes(dir.filePath("empty.NC"), "(no program here)\r\n");
     EXPECT_EQ(runCli({"draw", noProgram}).exitCode, 2);
 
     // A run that does not end by itself within the bound: engine error.
@@ -244,7 +255,7 @@ TEST(DrawCli, ExitStatusTellsUsageFileAndEngineErrorsApart) {
     QByteArray longProgram = "%\r\nO0100(LONG)\r\n";
     for (int i = 0; i < 1001; ++i) longProgram += "G01X" + QByteArray::number(i) + ".\r\n";
     longProgram += "%\r\n";
-    const QString longNc = writeFile(dir, "long.NC", longProgram);
+    const QString longNc = writeFileBytes(dir.filePath("long.NC"), longProgram);
     CliResult tooLong = runCli({"draw", longNc});
     EXPECT_EQ(tooLong.exitCode, 1);
     EXPECT_TRUE(tooLong.out.startsWith("message: ")) << tooLong.out.toStdString();
@@ -252,7 +263,7 @@ TEST(DrawCli, ExitStatusTellsUsageFileAndEngineErrorsApart) {
 
 TEST(DrawCli, WorkFileStaysInAPrivateFolder) {
     QTemporaryDir dir;
-    const QString nc = writeFile(dir, "a.NC", kTwoPrograms);
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
     TempHome home;  // a program directory a running window might be using
     CliResult r = runCli({"draw", nc}, true);
     ASSERT_EQ(r.exitCode, 0);

@@ -1,10 +1,7 @@
 // tssnc-cli eval: the output contract other tools read.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QProcessEnvironment>
-
-#include "common/temp_home.h"
+#include "common/cli_run.h"
 
 namespace {
 
@@ -14,17 +11,8 @@ struct EvalRun {
 };
 
 EvalRun runEval(const QStringList& expressions) {
-    TempHome home;
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TSSNC_CLI_PATH), QStringList{"eval"} + expressions);
-    EvalRun r;
-    if (!p.waitForFinished(30000)) return r;
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput()).toStdString();
-    return r;
+    const CliResult r = runCli(QStringList{"eval"} + expressions);
+    return {r.exitCode, r.out.toStdString()};
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // tssnc-cli list / extract / readout: the output contract other tools rely on.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
+#include "common/cli_run.h"
 #include "common/temp_home.h"
 
 namespace {
@@ -11,12 +10,8 @@ struct CliRun {
     QByteArray out;
 };
 CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.setProgram(QStringLiteral(TSSNC_CLI_PATH));
-    p.setArguments(args);
-    p.start();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput()};
+    const CliResult r = runCli(args);
+    return {r.exitCode, r.outBytes};
 }
 QString data(const char* name) { return sourcePath(QStringLiteral("tests/data/") + QLatin1String(name)); }
 }  // namespace

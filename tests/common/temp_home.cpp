@@ -23,15 +23,19 @@ QString TempHome::file(const QString& name) const { return QDir(path()).filePath
 QString TempHome::write(const QString& relPath, const QByteArray& bytes) const {
     QString p = file(relPath);
     QDir().mkpath(QFileInfo(p).absolutePath());
-    QFile f(p);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
-    return p;
+    return writeFileBytes(p, bytes);
 }
 
 QByteArray readFileBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
+}
+
+QString writeFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+    return path;
 }
 
 QString sourcePath(const QString& rel) { return QDir(QStringLiteral(TSSNC_SOURCE_DIR)).filePath(rel); }

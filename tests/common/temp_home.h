@@ -23,5 +23,7 @@ private:
 
 // Reads a whole file (empty when missing).
 QByteArray readFileBytes(const QString& path);
+// Writes a whole file (its folder must exist); returns the path.
+QString writeFileBytes(const QString& path, const QByteArray& bytes);
 // The source tree's folder (samples/, tests/data/).
 QString sourcePath(const QString& rel);

@@ -81,7 +81,7 @@ TEST(SerialPortOpen, PseudoTerminalOpensPassesBytesRawBothWaysAndCloses) {
     TempHome home;
     Pty pty;
     ASSERT_TRUE(pty.ok());
-    home.write("tssnc.ini", "Dir0 =sp2\r\nCOM2 =" + pty.slavePath().toLocal8Bit() + "\r\n");
+    home.write("tssnc.ini", "Dir0 =sp2\r\n" + ptyIniLine(2, pty));
     pty.dropOwnSlave();
 
     QtSerialPort p;
@@ -126,7 +126,7 @@ TEST(SerialPortOpen, SettingsAndHandshakingApplyToAnOpenPort) {
     TempHome home;
     Pty pty;
     ASSERT_TRUE(pty.ok());
-    home.write("tssnc.ini", "COM1 =" + pty.slavePath().toLocal8Bit() + "\r\n");
+    home.write("tssnc.ini", ptyIniLine(1, pty));
     pty.dropOwnSlave();
     QtSerialPort p;
     ASSERT_TRUE(p.open());  // defaults: 9600,e,7,1 with RTS + XON/XOFF

@@ -6,7 +6,8 @@
 
 struct CliResult {
     int exitCode = -1;
-    QString out;
+    QByteArray outBytes;  // standard output as written
+    QString out;          // the same read as UTF-8
     QString err;
     QStringList outLines() const {
         QStringList l = out.split(u'\n');
@@ -32,7 +33,8 @@ inline CliResult runCli(const QStringList& args, bool keepHome = false) {
         return r;
     }
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.outBytes = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.outBytes);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }
