@@ -33,6 +33,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("TSSNC_HOME", home);
         env.insert("TSSNC_TEST_HOLD_LOCK", "1");
+        env.insert("TSSNC_TEST_CHILD", "1");
         p_.setProcessEnvironment(env);
         p_.start(QCoreApplication::applicationFilePath(),
                  {"--gtest_filter=SingleInstanceChild.HoldLock"});

@@ -13,8 +13,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // CTest runs every test as its own process, side by side: a test that does
     // not make its own TempHome still gets a program directory of its own,
-    // never the build folder shared with the other processes.
+    // never the build folder or a TSSNC_HOME left in the developer's shell.
+    // A test program that another test started as its helper
+    // (TSSNC_TEST_CHILD=1) keeps the program directory it was given.
     QTemporaryDir home;
-    if (home.isValid()) qputenv("TSSNC_HOME", home.path().toLocal8Bit());
+    if (home.isValid() && qgetenv("TSSNC_TEST_CHILD") != "1")
+        qputenv("TSSNC_HOME", home.path().toLocal8Bit());
     return RUN_ALL_TESTS();
 }
