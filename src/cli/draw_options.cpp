@@ -76,6 +76,11 @@ QString parseDrawOptions(const QStringList& args, DrawOptions& opts) {
         }
         const Option opt = splitOption(a);
         const QString& name = opt.name;
+        static const QStringList kKnown{QStringLiteral("--program"),    QStringLiteral("--lathe"),
+                                        QStringLiteral("--size"),       QStringLiteral("--png"),
+                                        QStringLiteral("--trace"),      QStringLiteral("--answers"),
+                                        QStringLiteral("--max-blocks")};
+        if (!kKnown.contains(name)) return QStringLiteral("unknown option ") + name;
         QString v;
         if (!r.value(opt, v)) return r.error;
         if (name == u"--program") {

@@ -344,17 +344,20 @@ DrawingRun::Flow DrawingRun::apply(const ViewCommand& c) {
         surface().fill(0, 0, w(), h(), rgb::kBackground);
         return Flow::Next;
     case K::PanDown:
-        state_.originY += c.amount;
-        return restart(true);
     case K::PanUp:
-        state_.originY -= c.amount;
-        return restart(true);
     case K::PanRight:
-        state_.originX += c.amount;
+    case K::PanLeft: {
+        const double d = c.amount;
+        const bool moved = c.kind == K::PanDown ? pan(state_, 0, d)
+                           : c.kind == K::PanUp ? pan(state_, 0, -d)
+                           : c.kind == K::PanRight ? pan(state_, d, 0)
+                                                   : pan(state_, -d, 0);
+        if (!moved) {
+            message(text::kPanTooFar);
+            return Flow::Next;
+        }
         return restart(true);
-    case K::PanLeft:
-        state_.originX -= c.amount;
-        return restart(true);
+    }
     case K::ToggleDisplay:
         toggleProgramDisplay();
         return Flow::Next;
@@ -376,11 +379,12 @@ DrawingRun::Flow DrawingRun::apply(const ViewCommand& c) {
         if (!shrink(state_, w(), h())) return Flow::Next;
         return restart();
     case K::Enlarge:
-        enlarge(state_, w(), h());
+        if (!enlarge(state_, w(), h())) return Flow::Next;
         return restart();
     case K::SetScale:
         if (!setScaleRatio(state_, c.amount, w(), h())) {
-            message(text::kScaleTooSmall);
+            message(c.amount * kScalePerRatio < kMinScale ? text::kScaleTooSmall
+                                                          : text::kScaleTooLarge);
             return Flow::Next;
         }
         return restart();

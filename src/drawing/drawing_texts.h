@@ -55,6 +55,8 @@ QString workFileMissing(const QString& path);
 QString blockBoundReached(qint64 bound);
 inline const QString kAreaEmpty = QStringLiteral("範囲が小さすぎます 拡大範囲を指定し直してください");
 inline const QString kScaleTooSmall = QStringLiteral("倍率が小さすぎます");
+inline const QString kScaleTooLarge = QStringLiteral("倍率が大きすぎます");
+inline const QString kPanTooFar = QStringLiteral("移動量が大きすぎます");
 
 }  // namespace drawing::text
 

@@ -17,6 +17,14 @@ qint64 wholeQuotient(double a, double b) {
 
 bool onTenth(qint64 n) { return n % 10 == 0; }
 
+// Nodes one grid may hold.  The view keeps scale and origin far inside this
+// (1.5 million nodes at the smallest scale on a 3840 x 2160 screen); the
+// bound only keeps a call with other values from running without end.
+constexpr double kMaxNodes = 1e7;
+// Program zero farther than this many columns or rows from the screen cannot
+// be counted in whole columns.
+constexpr double kMaxSteps = 1e15;
+
 }  // namespace
 
 void mygrid(Surface& s, double originX, double originY, double k, int axisSign) {
@@ -24,7 +32,11 @@ void mygrid(Surface& s, double originX, double originY, double k, int axisSign) 
     const double colStep = (m ? 50 : 25) * k;
     const double rowStep = (m ? 25 : 50) * k;
     const double w = s.width(), h = s.height();
-    if (colStep > 0 && rowStep > 0 && std::isfinite(colStep) && std::isfinite(rowStep)) {
+    const bool countable = colStep > 0 && rowStep > 0 && std::isfinite(colStep) &&
+                           std::isfinite(rowStep) && std::fabs(originX / colStep) < kMaxSteps &&
+                           std::fabs(originY / rowStep) < kMaxSteps &&
+                           (w / colStep + 2) * (h / rowStep + 2) <= kMaxNodes;
+    if (countable) {
         // Columns and rows are counted from program zero, so that red lines fall
         // exactly on every tenth of them without rounding drift.
         const qint64 firstCol = -wholeQuotient(originX, colStep);

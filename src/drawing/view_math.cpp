@@ -19,25 +19,40 @@ void setUpView(DrawingState& s, double sw, double sh) {
     s.viewReady = true;
 }
 
-void zoomAboutCentre(DrawingState& s, double k2, double w, double h) {
-    const double k = s.scale;
-    s.originX = std::floor(k2 * (s.originX - w / 2) / k + w / 2);
-    s.originY = std::floor(k2 * (s.originY - h / 2) / k + h / 2);
-    s.scale = k2;
+bool viewInBounds(double originX, double originY, double scale) {
+    return std::fabs(originX) <= kMaxOrigin && std::fabs(originY) <= kMaxOrigin &&
+           scale >= kMinScale && scale <= kMaxScale;  // false for NaN too
 }
 
-bool shrink(DrawingState& s, double w, double h) {
-    if (!(s.scale - kScaleStep > 0)) return false;
-    zoomAboutCentre(s, s.scale - kScaleStep, w, h);
+bool zoomAboutCentre(DrawingState& s, double k2, double w, double h) {
+    const double k = s.scale;
+    const double x = std::floor(k2 * (s.originX - w / 2) / k + w / 2);
+    const double y = std::floor(k2 * (s.originY - h / 2) / k + h / 2);
+    if (!viewInBounds(x, y, k2)) return false;
+    s.originX = x;
+    s.originY = y;
+    s.scale = k2;
     return true;
 }
 
-void enlarge(DrawingState& s, double w, double h) { zoomAboutCentre(s, s.scale + kScaleStep, w, h); }
+bool shrink(DrawingState& s, double w, double h) {
+    if (!(s.scale - kScaleStep >= kMinScale)) return false;
+    return zoomAboutCentre(s, s.scale - kScaleStep, w, h);
+}
+
+bool enlarge(DrawingState& s, double w, double h) {
+    return zoomAboutCentre(s, s.scale + kScaleStep, w, h);
+}
 
 bool setScaleRatio(DrawingState& s, double ratio, double w, double h) {
-    const double k2 = ratio * kScalePerRatio;
-    if (!(k2 >= kMinScale) || !std::isfinite(k2)) return false;
-    zoomAboutCentre(s, k2, w, h);
+    return zoomAboutCentre(s, ratio * kScalePerRatio, w, h);
+}
+
+bool pan(DrawingState& s, double dx, double dy) {
+    const double x = s.originX + dx, y = s.originY + dy;
+    if (!viewInBounds(x, y, s.scale)) return false;
+    s.originX = x;
+    s.originY = y;
     return true;
 }
 
@@ -61,8 +76,11 @@ bool zoomToArea(DrawingState& s, double w, double h) {
     const double k = s.scale;
     double k2 = std::floor(k * side / span);
     if (k2 < kMinScale) k2 = kMinScale;
-    s.originY = std::floor(h / 2 + (s.originY - (y1 + y2) / 2) * k2 / k);
-    s.originX = std::floor(w / 2 + (s.originX - (x1 + x2) / 2) * k2 / k);
+    const double oy = std::floor(h / 2 + (s.originY - (y1 + y2) / 2) * k2 / k);
+    const double ox = std::floor(w / 2 + (s.originX - (x1 + x2) / 2) * k2 / k);
+    if (!viewInBounds(ox, oy, k2)) return false;
+    s.originX = ox;
+    s.originY = oy;
     s.scale = k2;
     return true;
 }

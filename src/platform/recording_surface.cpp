@@ -7,8 +7,14 @@ namespace trace {
 
 QString num(double v) {
     if (v == 0) v = 0;  // no "-0"
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    // Plain decimal digits over the whole range a drawing can reach, so that
+    // 100000 stays 100000 (the shortest form alone would give 1e+05); only
+    // magnitudes no twip position has use the exponent form.
+    char buf[400];
+    const double a = std::fabs(v);
+    const auto res = a >= 1e-6 && a < 1e21
+                         ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed)
+                         : std::to_chars(buf, buf + sizeof buf, v);
     return QString::fromLatin1(buf, int(res.ptr - buf));
 }
 

@@ -149,6 +149,22 @@ TEST(DrawCli, AnswersFileDrivesTheStepMenuAndTheQuitQuestion) {
     EXPECT_FALSE(r.err.contains("draw:")) << r.err.toStdString();
 }
 
+TEST(DrawCli, FarPansKeepPlainWholeNumbersAndEndlessOnesAreRefused) {
+    QTemporaryDir dir;
+    const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
+    // 100000 twips to the right: the zero mark is written 110285.71..., never
+    // in exponent form; then twice 1E308 (refused with a message, no hang).
+    const QString answers = writeFileBytes(dir.filePath("answers.txt"), "r100000\nl1e308\nl1e308\n");
+    CliResult r = runCli({"draw", nc, "--program", "O0002", "--answers", answers, "--trace", "-"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.outLines();
+    EXPECT_GE(find(lines, "circle 110285.71428571429 4165.714285714285 100 FF0000"), 0)
+        << r.out.toStdString();
+    EXPECT_EQ(linesStartingWith(lines, "message \"移動量が大きすぎます\"").size(), 2);
+    for (const QString& l : lines)
+        EXPECT_FALSE(l.contains("e+") || l.contains("inf") || l.contains("nan")) << l.toStdString();
+}
+
 TEST(DrawCli, AreaZoomTakesClicksFromTheAnswersAndNeverHangs) {
     QTemporaryDir dir;
     const QString nc = writeFileBytes(dir.filePath("a.NC"), kTwoPrograms);
@@ -222,7 +238,9 @@ TEST(DrawCli, ExitStatusTellsUsageFileAndEngineErrorsApart) {
     EXPECT_EQ(runCli({"draw", nc, "--lathe", "x"}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", nc, "--size", "0x10"}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", nc, "--max-blocks", "-1"}).exitCode, 2);
-    EXPECT_EQ(runCli({"draw", nc, "--bogus"}).exitCode, 2);
+    CliResult bogus = runCli({"draw", nc, "--bogus"});
+    EXPECT_EQ(bogus.exitCode, 2);
+    EXPECT_TRUE(bogus.err.contains("unknown option --bogus")) << bogus.err.toStdString();
     EXPECT_EQ(runCli({"draw", nc, "--answers", dir.filePath("none.txt")}).exitCode, 2);
     EXPECT_EQ(runCli({"draw", dir.path()}).exitCode, 2);
     const QString noProgram = writeFileBytes(dir.filePath("empty.NC"), "(no program here)\r\n");

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <cmath>
 
 #include "drawing/number_text.h"
 #include "run_rig.h"
@@ -156,6 +157,20 @@ TEST(StepMenu, ScaleTooSmallIsRefusedWithAMessage) {
     EXPECT_EQ(rig.st.scale, 9);
     EXPECT_EQ(rig.host.dlg.messages(), QStringList{text::kScaleTooSmall});
     EXPECT_EQ(rig.passes(), 1);
+}
+
+TEST(StepMenu, TypedNumbersBeyondTheViewAreRefusedWithAMessage) {
+    // Twice 1E308 twips would be infinite; a scale of 1E300 cannot be drawn:
+    // each is refused with its message and the run goes on, never hangs.
+    RunRig rig(testProgram(6));
+    rig.keyAt(1, vbkey::kEscape);
+    rig.draw("t", {"d1e308", "d1e308", "l1e308", "b1e300", "b.0715", "s", "y", "N"});
+    EXPECT_EQ(rig.host.dlg.messages(),
+              (QStringList{text::kPanTooFar, text::kPanTooFar, text::kPanTooFar,
+                           text::kScaleTooLarge}));
+    EXPECT_DOUBLE_EQ(rig.st.scale, .0715 * 140);  // "s" from 10.01 would leave 0.01
+    EXPECT_TRUE(std::isfinite(rig.st.originX) && std::isfinite(rig.st.originY));
+    EXPECT_EQ(rig.passes(), 2);  // only "b.0715" redrew
 }
 
 TEST(StepMenu, SpeedSkipAndDisplayRedrawTheStatusLines) {

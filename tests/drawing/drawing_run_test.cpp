@@ -46,6 +46,34 @@ TEST(DrawingView, StatusLinesOfTheHorizontalLatheWithOptions) {
               1);
 }
 
+TEST(DrawingView, StatusLineOfEveryOrientationSpeedAndSkipState) {
+    struct Speed {
+        int delay;
+        const char* text;
+    };
+    // The three settings and the edges of their bands (the rounding of
+    // corners may leave other values): below 41 high, below 101 middle.
+    const Speed speeds[] = {{0, "描画速度:高速"},   {40, "描画速度:高速"},  {41, "描画速度:中速"},
+                            {50, "描画速度:中速"},  {100, "描画速度:中速"}, {101, "描画速度:低速"},
+                            {150, "描画速度:低速"}};
+    for (const char* o : {"t", "m"}) {
+        for (const Speed& sp : speeds) {
+            for (bool skip : {true, false}) {
+                RunRig rig;
+                rig.st.speedDelay = sp.delay;
+                rig.st.blockSkip = skip;
+                rig.draw(o, {"N"});
+                const QString want = QString::fromUtf8(o[0] == 'm' ? "X↑  Z→" : "X→  Z↑") +
+                                     QString::fromUtf8(skip ? "   ｵﾌﾟｼｮﾅﾙﾌﾞﾛｯｸｽｷｯﾌﾟ:ON  "
+                                                            : "   ｵﾌﾟｼｮﾅﾙﾌﾞﾛｯｸｽｷｯﾌﾟ:OFF  ") +
+                                     QString::fromUtf8(sp.text);
+                EXPECT_EQ(rig.count(textOp(15800, 100, 14, "FF0000", want)), 1)
+                    << o << " " << sp.delay << " " << skip;
+            }
+        }
+    }
+}
+
 TEST(DrawingView, HelpLineWhileContinuousAndPositionReadout) {
     RunRig rig(testProgram(4));
     rig.draw("t", {"N"});
@@ -255,6 +283,24 @@ TEST(DrawingLoop, RunningPastTheLastLineAsksWhetherToEnd) {
     no.host.dlg.queueYesNo(false);
     EXPECT_EQ(no.draw("t", {"N"}, &jump), RunResult::Normal);
     EXPECT_TRUE(no.inputTexts().last().startsWith(text::kEndPrompt1));
+}
+
+TEST(DrawingLoop, AStopRequestEndsTheRunBeforeTheNextBlock) {
+    // A block that asks the run to finish (as the end of a program's flow
+    // does): no further block, no end-of-text prompt, the editor comes back.
+    ScriptInterpreter stop;
+    stop.onBlock = [](DrawingRun& r) {
+        if (r.fields().lineIndex == 2) r.state().stopRequest = QStringLiteral("end");
+        return BlockOutcome::Continue;
+    };
+    RunRig rig(testProgram(6));
+    EXPECT_EQ(rig.draw("t", {}, &stop), RunResult::Normal);
+    EXPECT_EQ(rig.st.run.blockCount, 3);
+    EXPECT_EQ(rig.inputTexts().size(), 1);  // the orientation prompt only
+    EXPECT_EQ(rig.host.surf.ops().last(), fillOp(0, 0, 28800, 16200, "F0F0F0"));
+    // The next run starts afresh.
+    EXPECT_EQ(rig.draw("t", {"N"}), RunResult::Normal);
+    EXPECT_EQ(rig.st.run.blockCount, 6);
 }
 
 TEST(DrawingLoop, ABlockBoundEndsARunThatNeverEnds) {

@@ -87,3 +87,44 @@ TEST(Grid, ZoomedGridStillMarksEveryFiftyUnits) {
     EXPECT_TRUE(s.ops().contains(pt(14400 + 950, 12960 - 475 - 10, "FFFFFF")));
     EXPECT_FALSE(s.ops().contains(pt(14400 + 450, 12960 - 225 - 10, "FFFFFF")));
 }
+
+TEST(Grid, ValuesNoViewProducesDrawOnlyTheZeroMarkAndReturn) {
+    // A scale far below one twip per unit or program zero beyond any countable
+    // distance: no marks (they could not be placed or counted), never a hang.
+    RecordingSurface tiny(28800, 16200, 28800, 16200);
+    mygrid(tiny, 14400, 8100, 0.001, +1);
+    EXPECT_EQ(tiny.ops(), QStringList{"circle 14400 8100 100 FF0000"});
+
+    RecordingSurface far(28800, 16200, 28800, 16200);
+    mygrid(far, -1e300, 8100, 9, -1);
+    ASSERT_EQ(far.ops().size(), 1);
+    EXPECT_TRUE(far.ops().first().startsWith("circle "));
+
+    RecordingSurface inf(28800, 16200, 28800, 16200);
+    mygrid(inf, 14400, std::numeric_limits<double>::infinity(), 9, +1);
+    EXPECT_EQ(inf.ops().size(), 1);
+}
+
+TEST(Grid, SmallestScaleOfTheViewIsStillDrawnWhole) {
+    // Scale 1 (the smallest the view allows) on a 3840 x 2160 screen: every
+    // node is drawn, none is left out by the bound on the node count.
+    struct Counting : Surface {
+        qint64 white = 0, red = 0;
+        void fill(double, double, double, double, colour::Rgb) override {}
+        void line(double, double, double, double, colour::Rgb) override {}
+        void point(double, double, colour::Rgb c) override { ++(c == colour::kRed ? red : white); }
+        void circle(double, double, double, colour::Rgb) override {}
+        void text(double, double, double, colour::Rgb, const QString&) override {}
+        double width() const override { return 57600; }
+        double height() const override { return 32400; }
+        double screenWidth() const override { return 57600; }
+        double screenHeight() const override { return 32400; }
+    } s;
+    mygrid(s, 28800, 25920, 1, +1);
+    // Columns every 50 twips from 0 to 57600; rows every 25 from 20 (row -1036
+    // from program zero) to 32395 (row 259); every tenth row carries rulers.
+    const qint64 cols = 57600 / 50 + 1, rows = 1036 + 259 + 1;
+    qint64 redRows = 0;
+    for (int r = -1036; r <= 259; ++r) redRows += r % 10 == 0;
+    EXPECT_EQ(s.white + s.red, 4 * cols * rows + 12 * cols * redRows);
+}

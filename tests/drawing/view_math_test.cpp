@@ -115,3 +115,46 @@ TEST(ViewAreaZoom, CornersInReverseOrderGiveTheSameZoomAndAnEmptyAreaNone) {
     ASSERT_TRUE(zoomToArea(f, W, H));
     EXPECT_EQ(f.scale, 18);
 }
+
+TEST(ViewBounds, ShrinkNeverGoesBelowTheSmallestScale) {
+    // A scale that is not a whole number (from "b" + n) must not shrink to a
+    // fraction of a twip per unit: the grid would need billions of marks.
+    DrawingState s = view(10000, 5000, 10.5);
+    EXPECT_FALSE(shrink(s, W, H));
+    EXPECT_EQ(s.scale, 10.5);
+    EXPECT_EQ(s.originX, 10000);
+    s.scale = 11.5;
+    EXPECT_TRUE(shrink(s, W, H));
+    EXPECT_EQ(s.scale, 1.5);
+}
+
+TEST(ViewBounds, PansAndZoomsThatLeaveNoUsableNumberChangeNothing) {
+    DrawingState s = view(10000, 5000, 9);
+    EXPECT_TRUE(pan(s, 0, 500));
+    EXPECT_EQ(s.originY, 5500);
+    EXPECT_TRUE(pan(s, -1500, 0));
+    EXPECT_EQ(s.originX, 8500);
+    // Typed distances of any size: twice 1E308 would be infinite.
+    EXPECT_FALSE(pan(s, 0, 1e308));
+    EXPECT_FALSE(pan(s, -1e13, 0));
+    EXPECT_FALSE(pan(s, std::nan(""), 0));
+    EXPECT_EQ(s.originX, 8500);
+    EXPECT_EQ(s.originY, 5500);
+    EXPECT_TRUE(pan(s, kMaxOrigin - 8500, 0));
+
+    DrawingState z = view(10000, 5000, 9);
+    EXPECT_FALSE(setScaleRatio(z, 1e300, W, H));
+    EXPECT_FALSE(setScaleRatio(z, kMaxScale / kScalePerRatio * 2, W, H));
+    EXPECT_EQ(z.scale, 9);
+    EXPECT_EQ(z.originX, 10000);
+    // Enlarging with program zero at the edge of the bounds is refused, not overflowed.
+    DrawingState far = view(kMaxOrigin, 5000, 9);
+    EXPECT_FALSE(enlarge(far, W, H));
+    EXPECT_EQ(far.scale, 9);
+
+    // An area of one twip at a scale near the largest cannot be enlarged further.
+    DrawingState a = view(14400, 8100, kMaxScale / 2);
+    a.areaX1 = " 100", a.areaY1 = " 100", a.areaX2 = " 101", a.areaY2 = " 101";
+    EXPECT_FALSE(zoomToArea(a, W, H));
+    EXPECT_EQ(a.scale, kMaxScale / 2);
+}

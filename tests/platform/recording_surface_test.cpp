@@ -9,6 +9,13 @@ TEST(TraceFormat, NumbersAreShortestRoundTrip) {
     EXPECT_EQ(trace::num(14400.0 / 7 * 2.5 * 2 / 2), "5142.857142857143");
     EXPECT_EQ(trace::num(-0.0), "0");
     EXPECT_EQ(trace::num(0.5), "0.5");
+    // Whole numbers never turn into exponent form, however many zeros they end in.
+    EXPECT_EQ(trace::num(100000), "100000");
+    EXPECT_EQ(trace::num(-2000000), "-2000000");
+    EXPECT_EQ(trace::num(1e20), "100000000000000000000");
+    EXPECT_EQ(trace::num(1500000.25), "1500000.25");
+    EXPECT_EQ(trace::num(0.0001), "0.0001");
+    EXPECT_EQ(trace::num(0.1 + 0.2), "0.30000000000000004");  // still reads back exactly
 }
 
 TEST(TraceFormat, TextsEscapeLineBreaksQuotesAndBackslashes) {
