@@ -108,7 +108,7 @@ void Frm編集::読出_Click() {
         fileName = previous;
         return;
     }
-    setWindowTitle(fileName + kTitleSuffix);
+    setWindowTitle(fileName + kWindowTitleSuffix);
     short code = kNoFileChosen;
     fileload(code);
     Command1_Click(0);
