@@ -30,7 +30,7 @@ constexpr double kButtonWidth = 1455;
 }  // namespace
 
 frmMenu::frmMenu() {
-    setWindowTitle(QStringLiteral("menu  Quorvane/2007.01"));
+    setWindowTitle(QStringLiteral("menu") + kWindowTitleSuffix);
     setFont(uiFont(9));
     setFixedSize(twips::px(4800), twips::px(1500));
     for (int i = 0; i < kMachineSlots; ++i) {
@@ -53,19 +53,18 @@ frmMenu::frmMenu() {
 }
 
 void frmMenu::Form_Load() {
-    // 1. A second copy on the same program directory ends at once, silently.
+    // A second copy on the same program directory ends at once, silently.
     if (anotherCopyRunning()) {
         endProgram();
         return;
     }
-    // 2.
     mmmdir();
-    // 3. Fixed place; nothing is remembered between runs.
+    // Fixed place; nothing is remembered between runs.
     move(twips::px(330), twips::px(330));
-    // 4. Slot 0 is the machine at start.
+    // Slot 0 is the machine at start.
     Option1[0]->setChecked(true);
     Option1_Click(0);
-    // 5. The transfer window opened its port when it loaded; try once more if
+    // The transfer window opened its port when it loaded; try once more if
     // that failed.  A port that cannot be opened is not reported.
     frmrs232c& t = transferWindow();
     if (!t.port().isOpen()) t.port().open();
@@ -130,11 +129,11 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
 void frmMenu::Form_Unload() {
     if (unloading_) return;
     unloading_ = true;
-    // 1. Errors ignored: a port that will not close is not reported.
+    // Errors ignored: a port that will not close is not reported.
     if (transferWindowLoaded() && transferWindow().port().isOpen()) transferWindow().port().close();
-    // 2. Every other window, with its own unload handler.
+    // Every other window, with its own unload handler.
     unloadWindowsButMenu();
-    // 3. The menu itself.
+    // The menu itself.
     hide();
     unloadMenuWindow();
 }

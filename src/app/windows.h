@@ -5,6 +5,10 @@
 // constructs its window (the constructor builds the controls), registers it,
 // and then calls the window's Form_Load(), so a load handler may itself refer to
 // any window, including the one being loaded.
+#include <QString>
+
+// Every window's caption ends with this.
+inline const QString kWindowTitleSuffix = QStringLiteral("  Quorvane/2007.01");
 
 class frmMenu;
 class Frm編集;

@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "drawing/number_text.h"
 #include "drawing/work_file.h"
+#include "editor/listing_rows.h"
 #include "editor/program_store.h"
 
 HeadlessHost::HeadlessHost(Surface& surface, Dialogs& dialogs, EventPump& pump,
@@ -16,7 +16,7 @@ HeadlessHost::HeadlessHost(Surface& surface, Dialogs& dialogs, EventPump& pump,
     // What the editor shows after choosing the entry: its text in the edit
     // screen, and "number:first line" in Label1.
     editText_ = programs.entryText(entry);
-    label1_ = nt::str(entry) + QLatin1Char(':') + programs.entryFirstLine(entry);
+    label1_ = listing::programLabel(entry, programs.entryFirstLine(entry));
 }
 
 void HeadlessHost::writeProgramToWorkFile() {

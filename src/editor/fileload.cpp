@@ -184,12 +184,12 @@ void Fileload::showEntry(int n, bool markToggle) {
     if (store_.isFreeArea(n)) {
         if (store_.freeAreaText().isEmpty()) store_.setFreeAreaText(store::defaultFreeAreaText());
         w_.forgetSearchPosition();
-        w_.setProgramLabel(nt::str(n) + QStringLiteral(":") + store::kFreeAreaName);
+        w_.setProgramLabel(listing::programLabel(n, store::kFreeAreaName));
         w_.setEditText(store_.freeAreaText(), colour::kYellow);
     } else {
         w_.setEditText(store_.entryText(n), w_.editTextColour());
         w_.forgetSearchPosition();
-        if (!markToggle) w_.setProgramLabel(nt::str(n) + QStringLiteral(":") + store_.entryFirstLine(n));
+        if (!markToggle) w_.setProgramLabel(listing::programLabel(n, store_.entryFirstLine(n)));
     }
     w_.showEditScreen();
 }

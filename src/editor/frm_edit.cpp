@@ -28,7 +28,7 @@ constexpr double kNameFontSize = 12;   // Label1
 }  // namespace
 
 Frm編集::Frm編集(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(kTitleSuffix);
+    setWindowTitle(kWindowTitleSuffix);
     setFocusPolicy(Qt::NoFocus);
     buildControls();
     buildMenu();

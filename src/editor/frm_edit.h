@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include "app/windows.h"
 #include "drawing/drawing_host.h"
 #include "drawing/drawing_state.h"
 #include "editor/frm_edit_controls.h"
@@ -25,7 +26,6 @@ class Frm編集 : public QMainWindow, public DrawingHost {
 public:
     static constexpr int kSectionButtons = 19;  // Command1(0)..Command1(18)
     static constexpr int kListingButtons = 13;  // buttons shown beside the listing
-    inline static const QString kTitleSuffix = QStringLiteral("  Quorvane/2007.01");
     // Edit screen colour schemes (VB colour values, as the edit text colour holds them).
     static constexpr quint32 kDarkBackVb = 0x404040;
     static constexpr quint32 kLightBackVb = 0xC0C0C0;

@@ -40,7 +40,7 @@ void Frm編集::Form_Activate() {
     } else {
         // No file yet: ask for one.
         fileName = askFileToRead();
-        setWindowTitle(fileName + kTitleSuffix);
+        setWindowTitle(fileName + kWindowTitleSuffix);
         show();
         if (!fileName.isEmpty()) {
             short code = -1;

@@ -109,7 +109,7 @@ void Frm編集::読出_Click() {
         takeActivation();
         return;
     }
-    setWindowTitle(fileName + kTitleSuffix);
+    setWindowTitle(fileName + kWindowTitleSuffix);
     short code = kNoFileChosen;
     fileload(code);
     if (listingProcedure().lastReadRejected()) {

@@ -7,6 +7,10 @@
 
 namespace listing {
 
+QString programLabel(int entry, const QString& name) {
+    return nt::str(entry) + QLatin1Char(':') + name;
+}
+
 double rowX(int entry) { return entry <= kRowsPerColumn ? kFirstColumnX : kSecondColumnX; }
 
 double rowY(int entry) {

@@ -48,6 +48,10 @@ struct Row {
     colour::Rgb colour = colour::kBlue;
 };
 
+// Label1 for the entry in the edit screen: its number text, ":", its name
+// (" 3:O0003(THIRD)").
+QString programLabel(int entry, const QString& name);
+
 // Position of the row of an entry (1-based).
 double rowX(int entry);
 double rowY(int entry);

@@ -34,7 +34,7 @@ QPushButton* button(QWidget* parent, const QString& caption, double left) {
 frmrs232c::frmrs232c()
     : MSComm1(std::make_unique<QtSerialPort>()),
       surface_(twips::px(kClientWidth), twips::px(kClientHeight), twips::logicalDpi()) {
-    setWindowTitle(QStringLiteral("rs232c送受信  Quorvane/2007.01"));
+    setWindowTitle(QStringLiteral("rs232c送受信") + kWindowTitleSuffix);
     setFont(uiFont(9));
     resize(twips::px(kClientWidth), twips::px(kClientHeight));
 

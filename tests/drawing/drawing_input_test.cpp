@@ -23,7 +23,7 @@ TEST(DrawingKeys, KeyTableGivesCodeThenWord) {
         EXPECT_EQ(st.keyMailbox, QString::fromLatin1(r.word)) << r.code;
     }
     // Keys without a word leave their code.
-    formKeyDown(st, host, 65);  // A
+    formKeyDown(st, host, vbkey::kA);
     EXPECT_EQ(st.keyMailbox, "65");
     EXPECT_FALSE(host.log.contains("focus listing"));
     formKeyDown(st, host, vbkey::kF9);
