@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QTest>
 #include "app/windows.h"
@@ -41,6 +42,38 @@ TEST_F(EditorFixture, ControlsStandAtTheirDesignPlaces) {
     EXPECT_EQ(w.Label2->caption(), "結合ﾓｰﾄﾞ：ｽﾍﾟｰｽ or ここをｸﾘｯｸ");
     EXPECT_EQ(w.Label3->caption(), "sp2");
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(EditorFixture, EveryControlHasItsDesignPlaceColoursAndFont) {
+    Frm編集& w = editorWindow();
+    auto place = [](const TwipPlace* c) {
+        return QList<double>{c->left(), c->top(), c->width(), c->height()};
+    };
+    EXPECT_EQ(place(w.RichTextBox1), (QList<double>{0, 480, 4935, 10095}));
+    EXPECT_EQ(place(w.RichTextBox2), (QList<double>{10320, 480, 4935, 9975}));
+    EXPECT_EQ(place(w.Text1), (QList<double>{10320, 600, 4935, 10455}));
+    EXPECT_EQ(place(w.Text2), (QList<double>{10320, 0, 735, 495}));
+    EXPECT_EQ(place(w.Label1), (QList<double>{11160, 0, 4095, 435}));
+    EXPECT_EQ(place(w.Label2), (QList<double>{5040, 120, 5295, 315}));
+    EXPECT_EQ(place(w.Label3), (QList<double>{240, 120, 855, 255}));
+    for (int i = 0; i < Frm編集::kSectionButtons; ++i) {
+        EXPECT_EQ(place(w.Command1[i]), (QList<double>{4920, 480.0 + 480 * i, 375, 495})) << i;
+        EXPECT_EQ(w.Command1[i]->backColor(), colour::kButtonFace) << i;
+    }
+    // Outline: dark grey with yellow text; key catcher: &H000080 with yellow
+    // text; the program name in yellow; the edit screen on the dark scheme.
+    EXPECT_EQ(w.Text1->backColor(), colour::fromVb(0x404040));
+    EXPECT_EQ(w.Text1->foreColor(), colour::fromVb(0xFFFF));
+    EXPECT_EQ(w.Text2->backColor(), colour::fromVb(0x000080));
+    EXPECT_EQ(w.Text2->foreColor(), colour::fromVb(0xFFFF));
+    EXPECT_EQ(w.Label1->foreColor(), colour::fromVb(0xFFFF));
+    EXPECT_EQ(w.RichTextBox2->backColor(), colour::fromVb(0x404040));
+    EXPECT_EQ(w.Label2->backColor(), w.backColor());
+    // Text boxes and labels in the face the screens were laid out for.
+    for (QWidget* c : std::initializer_list<QWidget*>{w.RichTextBox1, w.RichTextBox2, w.Text1,
+                                                      w.Text2, w.Label1, w.Label2, w.Label3})
+        EXPECT_EQ(QFontInfo(c->font()).family(), QStringLiteral("IPAPGothic"))
+            << c->metaObject()->className();
 }
 
 TEST_F(EditorFixture, SectionButtonShowsOnlyItselfYellow) {
