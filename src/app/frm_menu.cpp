@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
 #include "app/single_instance.h"
 #include "app/windows.h"
 #include "platform/gui_fonts.h"
@@ -145,6 +147,17 @@ void frmMenu::closeEvent(QCloseEvent* e) {
     // Closing the menu ends the program like its "終了".
     e->accept();
     if (!unloading_) orderlyExitAndEnd();
+}
+
+void frmMenu::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // Shown again by a window that closed: the menu is the active window, so
+    // that its keys (Q) work at once even where no window manager hands the
+    // activity over.
+    if (!e->spontaneous())
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && !isActiveWindow()) activateWindow();
+        });
 }
 
 void frmMenu::setEndProgram(std::function<void()> f) { endProgramAction() = std::move(f); }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <memory>
 #include "platform/program_dir.h"
@@ -18,6 +19,12 @@ Held& held() {
     return h;
 }
 
+// Something else in the lock's place (a folder) is no copy's lock.
+bool isLockFile(const QString& path) {
+    const QFileInfo fi(path);
+    return !fi.exists() || fi.isFile();
+}
+
 }  // namespace
 
 QString singleInstanceLockPath(const QString& programDirectory) {
@@ -32,7 +39,13 @@ bool acquireSingleInstance() {
     // A lock is stale only when its process has gone, never by age: a copy may
     // run for days.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return false;
+    if (!lock->tryLock(0)) {
+        // Only a lock held by a running copy refuses the start.  A program
+        // directory where no lock can be written (read-only, a folder in the
+        // lock's place) must not keep the program from starting at all, and
+        // silently: it then runs without the guard.
+        return lock->error() != QLockFile::LockFailedError || !isLockFile(path);
+    }
     h.lock = std::move(lock);
     h.path = path;
     return true;
@@ -48,6 +61,7 @@ bool anotherCopyRunning() {
         probe.unlock();
         return false;
     }
+    if (!isLockFile(path)) return false;
     qint64 pid = 0;
     QString host, app;
     if (probe.getLockInfo(&pid, &host, &app) && pid == QCoreApplication::applicationPid())

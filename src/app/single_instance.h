@@ -5,8 +5,9 @@
 // directories (tests with their own TSSNC_HOME) do not see each other.
 #include <QString>
 
-// Takes the lock of the program directory for this process.  False when another
-// live process holds it.  Taking it again in the same process is harmless.
+// Takes the lock of the program directory for this process.  False only when
+// another live process holds it; when no lock can be written there the program
+// runs unguarded.  Taking it again in the same process is harmless.
 bool acquireSingleInstance();
 
 // True only when a different, still running process holds the lock of the

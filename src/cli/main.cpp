@@ -26,8 +26,13 @@ static int usage(QTextStream& err) {
 int main(int argc, char** argv) {
     // PNG output paints text, which needs a gui application; offscreen needs no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Every argument is the tool's own: Qt sees only the program name, so that
+    // an argument such as "-style" or "-reverse" is not taken (with the one
+    // after it) as an option of Qt's.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     QTextStream err(stderr);

@@ -1,5 +1,7 @@
 #include "editor/fileload.h"
 
+#include <algorithm>
+
 #include "drawing/number_text.h"
 #include "editor/listing_rows.h"
 #include "platform/dialogs.h"
@@ -11,11 +13,6 @@ namespace {
 bool readsFirst(int code) {
     return code != Fileload::kWorkFile && code != Fileload::kReadoutChanged &&
            code != Fileload::kWriteMarked && code != Fileload::kRestore;
-}
-
-void clearListingArea(Surface& s) {
-    s.fill(listing::kAreaLeft, listing::kAreaTop, listing::kAreaRight, listing::kAreaBottom,
-           colour::kButtonFace);
 }
 
 }  // namespace
@@ -59,17 +56,31 @@ void Fileload::run(int code) {
 }
 
 void Fileload::readFile() {
+    using S = store::ProgramStore::ReadStatus;
+    // The file is read aside first: a file that is refused (beyond a bound) or
+    // cannot be read must not take the place of the file on the screens.
+    store::ProgramStore fresh;
+    const auto outcome = fresh.read(w_.currentFilePath());
+    const bool rejected = outcome.status == S::Refused || outcome.status == S::CannotOpen;
+    lastReadRejected_ = rejected;
+    previousKept_ = rejected && store_.isRead();
+    if (previousKept_) {
+        // The file read before stays, with its listing, sections, marks and
+        // screens, untouched.
+        w_.listingDialogs().message(outcome.message);
+        return;
+    }
+
     w_.setReadoutSaveEnabled(false);
     referenceLength_ = -1;
     readoutEdited_ = false;
     lastShown_ = 0;
     w_.setCurrentProgram(1);
     w_.setSectionButtonCaption(0, nt::str(1));
-    clearListingArea(w_.listingSurface());
+    clearListing();
     w_.setReadoutText(QString(), colour::kRed);
 
-    const auto outcome = store_.read(w_.currentFilePath());
-    using S = store::ProgramStore::ReadStatus;
+    store_ = std::move(fresh);
     if (outcome.status == S::Read) {
         // Buttons without a program number are hidden (the others keep the
         // visibility of the layout they stand in).
@@ -80,8 +91,8 @@ void Fileload::readFile() {
         }
         w_.setReadoutText(store_.readoutText(), colour::kBlack);
     } else {
-        // No program, or a file refused: no listing, no sections; the header
-        // (if any) in red as it was read.
+        // No program, or a first file refused: no listing, no sections; the
+        // header (if any) in red as it was read.
         for (int k = 0; k < store::kButtonCount; ++k) {
             w_.setSectionButtonCaption(k, QString());
             w_.setSectionButtonVisible(k, false);
@@ -101,7 +112,7 @@ void Fileload::clearAll() {
         w_.setSectionButtonVisible(k, true);
     }
     w_.setCombineIndicator(false);
-    clearListingArea(w_.listingSurface());
+    clearListing();
     w_.setEditText(QStringLiteral(" "), w_.editTextColour());
     w_.setProgramLabel(QString());
     w_.setProgramCount(0);
@@ -126,11 +137,26 @@ void Fileload::showSection(int k, bool checkOnly) {
     if (k == 0 && !readoutEdited_) referenceLength_ = w_.readoutText().size();
 }
 
+void Fileload::clearListing() {
+    Surface& s = w_.listingSurface();
+    s.fill(listing::kAreaLeft, listing::kAreaTop, listing::kAreaRight, listing::kAreaBottom,
+           colour::kButtonFace);
+    // Rows of a long listing run below the area (the second column's rows
+    // from entry 126 on); they are wiped as well, or the marks of one painting
+    // would stay under those of the next.
+    if (paintedBottom_ > listing::kAreaBottom)
+        s.fill(listing::kAreaLeft, listing::kAreaBottom, listing::kAreaRight, paintedBottom_,
+               colour::kButtonFace);
+    paintedBottom_ = 0;
+}
+
 void Fileload::paintListing(int current, bool markToggle) {
     Surface& s = w_.listingSurface();
-    clearListingArea(s);
-    for (const listing::Row& r : listing::rows(store_, current, markToggle))
+    clearListing();
+    for (const listing::Row& r : listing::rows(store_, current, markToggle)) {
         s.text(r.x, r.y, listing::kTextSize, r.colour, r.text);
+        paintedBottom_ = std::max(paintedBottom_, r.y + listing::kRowHeight);
+    }
 }
 
 void Fileload::showEntry(int n, bool markToggle) {

@@ -42,12 +42,20 @@ public:
     const store::ProgramStore& programStore() const { return store_; }
     store::ProgramStore& programStore() { return store_; }
     int lastShown() const { return lastShown_; }
+    // The last read refused its file (beyond a bound) or could not read it;
+    // previousKept(): the file read before it is still the one in the store
+    // and on the screens.  Without a file before, the store is left read and
+    // empty, so that the codes that follow do not try the file again.
+    bool lastReadRejected() const { return lastReadRejected_; }
+    bool previousKept() const { return previousKept_; }
     double referenceLength() const { return referenceLength_; }
 
     // Paints the listing with `current` marked as the current entry.
     void paintListing(int current, bool markToggle);
 
 private:
+    // Wipes the listing area and whatever rows were painted below it.
+    void clearListing();
     void readFile();
     void clearAll();
     void showSection(int k, bool checkOnly);
@@ -58,4 +66,7 @@ private:
     int lastShown_ = 0;
     double referenceLength_ = -1;
     bool readoutEdited_ = false;
+    bool lastReadRejected_ = false;
+    bool previousKept_ = false;
+    double paintedBottom_ = 0;  // lowest row edge painted since the last wipe (twips)
 };

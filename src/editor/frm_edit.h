@@ -212,6 +212,7 @@ private:
     void showEveryControl(bool skipEmptyCaptions);
     bool controlHasFocus() const;
     void showMenuWindow();
+    void takeActivation();
     void showTransferWindow();
 
     QString tag_;

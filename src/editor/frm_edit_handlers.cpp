@@ -5,6 +5,7 @@
 #include <QTimer>
 #include "app/frm_menu.h"
 #include "app/windows.h"
+#include "editor/fileload.h"
 #include "editor/frm_edit.h"
 #include "editor/listing_rows.h"
 #include "platform/dialogs.h"
@@ -44,8 +45,15 @@ void Frm編集::Form_Activate() {
         if (!fileName.isEmpty()) {
             short code = -1;
             fileload(code);
-            Command1_Click(0);
-            Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing
+            if (listingProcedure().lastReadRejected()) {
+                // Refused or unreadable (the message has been shown): as if no
+                // file had been chosen; the next activation asks again.
+                fileName.clear();
+                setWindowTitle(kTitleSuffix);
+            } else {
+                Command1_Click(0);
+                Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing
+            }
         }
     }
 
@@ -59,7 +67,15 @@ void Frm編集::Form_Activate() {
     // row would leave 72 points at 70; the size is re-applied as it stands.
     setEditFontSize(RichTextBox2->fontSize());
 
+    takeActivation();
     activating_ = false;
+}
+
+void Frm編集::takeActivation() {
+    // A window shown by the program, or back from a file box, is the active one:
+    // its keys and access keys work at once.  A window manager does this itself;
+    // on a bare X server nobody else would.
+    if (isVisible() && !isActiveWindow()) activateWindow();
 }
 
 void Frm編集::restoreScreens() {

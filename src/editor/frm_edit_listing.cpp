@@ -106,11 +106,22 @@ void Frm編集::読出_Click() {
     fileName = askFileToRead();
     if (fileName.isEmpty()) {
         fileName = previous;
+        takeActivation();
         return;
     }
     setWindowTitle(fileName + kWindowTitleSuffix);
     short code = kNoFileChosen;
     fileload(code);
+    if (listingProcedure().lastReadRejected()) {
+        // Refused or unreadable (the message has been shown): the window goes
+        // on with the file it had, or with none.
+        fileName = listingProcedure().previousKept() ? previous : QString();
+        setWindowTitle(fileName + kTitleSuffix);
+        if (listingProcedure().previousKept()) {
+            takeActivation();
+            return;
+        }
+    }
     Command1_Click(0);
     RichTextBox1->tag = QStringLiteral("0");
     programNo = 1;
@@ -118,6 +129,7 @@ void Frm編集::読出_Click() {
     Text2->setFocus();
     Timer1->start(1);
     screenMode = 1;
+    takeActivation();
 }
 
 void Frm編集::個別プログラム名表示_Click() {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -32,6 +33,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("TSSNC_HOME", home);
         env.insert("TSSNC_TEST_HOLD_LOCK", "1");
+        env.insert("TSSNC_TEST_CHILD", "1");
         p_.setProcessEnvironment(env);
         p_.start(QCoreApplication::applicationFilePath(),
                  {"--gtest_filter=SingleInstanceChild.HoldLock"});
@@ -102,6 +104,22 @@ TEST(SingleInstance, LockLeftByACrashedCopyDoesNotBlockTheNextStart) {
     ASSERT_TRUE(first.waitLocked());
     first.crash();
     ASSERT_TRUE(QFile::exists(singleInstanceLockPath(programDir())));  // left behind
+    EXPECT_FALSE(anotherCopyRunning());
+    EXPECT_TRUE(acquireSingleInstance());
+    releaseSingleInstance();
+}
+
+TEST(SingleInstance, DirectoryWithoutRoomForALockStillStarts) {
+    // A folder in the lock file's place: no lock can be written (root ignores
+    // permissions, so a read-only folder would not do).  No other copy holds
+    // one, so the program must start rather than end without a word.
+    TempHome home;
+    ASSERT_TRUE(QDir(home.path()).mkdir("tssnc.lock"));
+    EXPECT_FALSE(anotherCopyRunning());
+    EXPECT_TRUE(acquireSingleInstance());
+    releaseSingleInstance();
+    // The same for a program directory that does not exist.
+    qputenv("TSSNC_HOME", QByteArray("/nonexistent/tssnc-home"));
     EXPECT_FALSE(anotherCopyRunning());
     EXPECT_TRUE(acquireSingleInstance());
     releaseSingleInstance();

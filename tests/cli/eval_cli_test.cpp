@@ -27,6 +27,19 @@ TEST(EvalCli, OneResultLinePerExpressionWithTheLeadingBlank) {
               "value: \" 9\"\n");
 }
 
+TEST(EvalCli, ArgumentsThatLookLikeQtOptionsAreExpressionsToo) {
+    // "-style" would take the next argument with it if Qt read the command line.
+    const EvalRun r = runEval({"-2", "-style", "3", "-reverse"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out,
+              "value: \"-2\"\n"
+              "message: -style判別不能文字があります   \\ns\\n\n"
+              "empty\n"
+              "value: \" 3\"\n"
+              "message: -reverse判別不能文字があります   \\nr\\n\n"
+              "empty\n");
+}
+
 TEST(EvalCli, ReportedFaultsGiveMessagesThenEmpty) {
     const EvalRun r = runEval({"3*-2", "5/[2-2]", "2+]", "#1+2", "7"});
     EXPECT_EQ(r.exitCode, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -10,5 +11,13 @@ int main(int argc, char** argv) {
     qputenv("TSSNC_NO_REAL_PORTS", "1");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // CTest runs every test as its own process, side by side: a test that does
+    // not make its own TempHome still gets a program directory of its own,
+    // never the build folder or a TSSNC_HOME left in the developer's shell.
+    // A test program that another test started as its helper
+    // (TSSNC_TEST_CHILD=1) keeps the program directory it was given.
+    QTemporaryDir home;
+    if (home.isValid() && qgetenv("TSSNC_TEST_CHILD") != "1")
+        qputenv("TSSNC_HOME", home.path().toLocal8Bit());
     return RUN_ALL_TESTS();
 }

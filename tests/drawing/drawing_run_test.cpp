@@ -137,6 +137,41 @@ TEST(DrawingEnd, AnUnknownAnswerAsksAgainAndViewAnswersRedraw) {
     EXPECT_TRUE(rig.stepMenuAt.isEmpty());
 }
 
+TEST(DrawingEnd, EveryViewAnswerRedrawsAndOtherStepAnswersAskAgain) {
+    // Each answer of the end prompt that changes the view redraws the whole
+    // program (no step menu) and asks again: t/T, m/M, i, d, u, r, l, s, b in
+    // either case, their numeric forms, and v with an area chosen.
+    RunRig rig;
+    rig.host.pmp.setIdle([&] {
+        if (rig.st.keyMailbox == u"zzz") rig.st.keyMailbox = QStringLiteral("13");
+        if (rig.st.areaSelectState == kAreaWantUpperLeft)
+            formMouseDown(rig.st, rig.host, 1, 0, 0);
+        else if (rig.st.areaSelectState == kAreaWantLowerRight)
+            formMouseDown(rig.st, rig.host, 1, 28800, 16200);
+    });
+    const QStringList view{"m", "T", "M", "t", "i", "I", "D", "d", "u", "U", "R", "r", "l", "L",
+                           "b", "B", "S", "s", "d500", "U500", "b2", "v"};
+    EXPECT_EQ(rig.draw("t", view + QStringList{"N"}), RunResult::Normal);
+    EXPECT_EQ(rig.passes(), 1 + view.size());
+    int endPrompts = 0;
+    for (const QString& t : rig.inputTexts()) endPrompts += t.startsWith(text::kEndPrompt1);
+    EXPECT_EQ(endPrompts, 1 + view.size());
+    EXPECT_TRUE(rig.stepMenuAt.isEmpty());
+    EXPECT_EQ(rig.st.orientation, "t");
+    EXPECT_EQ(rig.st.scale, 280);  // b2; the whole window chosen by v keeps it
+
+    // The step menu's other answers mean nothing here: the prompt comes again
+    // and nothing changes.
+    RunRig other;
+    const QStringList ignored{"c", "k", "a", "p", " ", "/", "s1", "S3", "x"};
+    EXPECT_EQ(other.draw("t", ignored + QStringList{"N"}), RunResult::Normal);
+    EXPECT_EQ(other.passes(), 1);
+    EXPECT_EQ(other.inputTexts().size(), 2 + ignored.size());
+    EXPECT_FALSE(other.st.programDisplay);
+    EXPECT_TRUE(other.st.blockSkip);
+    EXPECT_EQ(other.st.speedDelay, kSpeedHigh);
+}
+
 TEST(DrawingStop, AStopLineSwitchesToStepModeAtThatBlock) {
     RunRig rig({"O0001", "(B1)", "(STOP)", "(B3)", "(B4)", "%"});
     EXPECT_EQ(rig.draw("t", {"y", "y", "y", "N"}), RunResult::Normal);

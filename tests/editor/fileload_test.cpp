@@ -279,19 +279,90 @@ TEST(Fileload, FilesWithoutProgramsOrBeyondTheBounds) {
 
     QByteArray many;
     for (int p = 1; p <= 200; ++p) many += "O" + QByteArray::number(p) + "\r\nM30\r\n";
-    w.path = home.write(QStringLiteral("many.nc"), many);
-    w.dialogs.clearShown();
-    f.run(-1);
-    ASSERT_EQ(w.dialogs.messages().size(), 1);
-    EXPECT_TRUE(w.dialogs.messages().first().contains(QStringLiteral("多すぎます")));
-    EXPECT_EQ(w.count, 0);
-    EXPECT_TRUE(w.readout.isEmpty());
-    for (bool v : w.visible) EXPECT_FALSE(v);
-    f.run(1);
-    EXPECT_EQ(w.dialogs.messages().size(), 1);
+    const QString manyPath = home.write(QStringLiteral("many.nc"), many);
 
-    w.path = home.file(QStringLiteral("missing.nc"));
+    // A first file beyond a bound: a message, nothing loaded, and the codes
+    // that follow do not try it again.
+    FakeWindow fresh;
+    fresh.path = manyPath;
+    Fileload g(fresh);
+    g.run(-1);
+    ASSERT_EQ(fresh.dialogs.messages().size(), 1);
+    EXPECT_TRUE(fresh.dialogs.messages().first().contains(QStringLiteral("多すぎます")));
+    EXPECT_TRUE(g.lastReadRejected());
+    EXPECT_FALSE(g.previousKept());
+    EXPECT_EQ(fresh.count, 0);
+    EXPECT_TRUE(fresh.readout.isEmpty());
+    for (bool v : fresh.visible) EXPECT_FALSE(v);
+    g.run(1);
+    EXPECT_EQ(fresh.dialogs.messages().size(), 1);
+
+    // Refused or unreadable after a file that was read: that file stays, with
+    // its listing, screens and marks.
+    FakeWindow good;
+    good.path = data("three_programs.nc");
+    Fileload h(good);
+    h.run(-1);
+    h.run(2);
+    h.programStore().setMarked(3, true);
+    const QString readout = good.readout;
+    for (const QString& path : {manyPath, home.file(QStringLiteral("missing.nc"))}) {
+        good.path = path;
+        good.surface.clear();
+        h.run(-1);
+        EXPECT_TRUE(h.lastReadRejected());
+        EXPECT_TRUE(h.previousKept());
+        EXPECT_EQ(good.count, 4);
+        EXPECT_EQ(good.current, 2);
+        EXPECT_EQ(good.readout, readout);
+        EXPECT_EQ(good.captions[0], QStringLiteral(" 1"));
+        EXPECT_TRUE(good.visible[0]);
+        EXPECT_TRUE(good.edit.startsWith(QStringLiteral("O0002(SECOND)")));
+        EXPECT_TRUE(good.surface.ops().isEmpty());  // the listing is not wiped
+        EXPECT_TRUE(h.programStore().isMarked(3));
+        EXPECT_EQ(h.programStore().path(), data("three_programs.nc"));
+    }
+    EXPECT_EQ(good.dialogs.messages().size(), 2);
+    h.run(3);
+    EXPECT_TRUE(good.edit.startsWith(QStringLiteral("O0003(THIRD)")));
+    // A good file afterwards is read as usual.
+    good.path = data("no_program.nc");
+    h.run(-1);
+    EXPECT_FALSE(h.lastReadRejected());
+    EXPECT_EQ(good.count, 0);
+}
+
+TEST(Fileload, RowsBelowTheListingAreaAreWipedWithIt) {
+    // 140 programs: the second column's rows from entry 126 on stand below the
+    // listing area (y > 12713); their marks must not pile up from one painting
+    // to the next, nor stay when a shorter file is read.
+    TempHome home;
+    QByteArray file;
+    for (int p = 1; p <= 140; ++p) file += "O" + QByteArray::number(1000 + p) + "\r\nM30\r\n";
+    FakeWindow w;
+    w.path = home.write(QStringLiteral("long.nc"), file);
+    Fileload f(w);
     f.run(-1);
-    EXPECT_EQ(w.dialogs.messages().size(), 2);
-    EXPECT_EQ(w.count, 0);
+    ASSERT_EQ(w.count, 141);
+    f.run(130);
+    const double lowest = listing::rowY(141) + listing::kRowHeight;
+    ASSERT_GT(listing::rowY(130), listing::kAreaBottom);
+    const QString below = QStringLiteral("fill 5200 12713 11280 %1 F0F0F0").arg(lowest);
+    w.surface.clear();
+    f.run(131);
+    ASSERT_GE(w.surface.ops().size(), 2);
+    EXPECT_TRUE(w.surface.ops().at(0).startsWith(QStringLiteral("fill 5200 448 11280 12713")));
+    EXPECT_EQ(w.surface.ops().at(1), below);
+    EXPECT_TRUE(w.painted()[129].contains(QStringLiteral("\" 130○ : O1130\"")));
+    EXPECT_TRUE(w.painted()[130].contains(QStringLiteral("\" 131● : O1131\"")));
+
+    w.path = data("three_programs.nc");
+    w.surface.clear();
+    f.run(-1);
+    EXPECT_TRUE(w.surface.ops().contains(below));
+    // A short listing paints nothing below the area, so nothing more is wiped there.
+    f.run(1);
+    w.surface.clear();
+    f.run(2);
+    for (const QString& op : w.surface.ops()) EXPECT_FALSE(op.startsWith(QStringLiteral("fill 5200 12713")));
 }

@@ -105,6 +105,56 @@ TEST_F(ListingTest, RefusedFileLeavesNothingHalfLoaded) {
     EXPECT_EQ(dialogs.messages().size(), 1);
 }
 
+TEST_F(ListingTest, RefusedFileKeepsTheFileReadBefore) {
+    const QString good = manyPrograms(3);
+    Frm編集& w = readThroughMenu(good);
+    key(w, Qt::Key_Down);  // entry 2
+    const QString title = w.windowTitle();
+    const QString readout = w.RichTextBox1->text();
+    QByteArray bytes;
+    for (int p = 1; p <= 200; ++p) bytes += "O" + QByteArray::number(p) + "\r\nM30\r\n";
+    const QString big = home.write(QStringLiteral("sp2/big.sp2"), bytes);
+    for (const QString& path : {big, home.file(QStringLiteral("sp2/gone.sp2"))}) {
+        dialogs.queueFile(path);
+        w.読出_Click();
+        EXPECT_EQ(w.fileName, good);
+        EXPECT_EQ(w.windowTitle(), title);
+        EXPECT_EQ(w.programCount, 4);
+        EXPECT_EQ(w.programNo, 2);
+        EXPECT_EQ(w.Label1->caption(), QStringLiteral(" 2:O1002(PART 2)"));
+        EXPECT_TRUE(w.RichTextBox2->text().startsWith(QStringLiteral("O1002(PART 2)")));
+        EXPECT_EQ(w.RichTextBox1->text(), readout);
+        EXPECT_FALSE(w.Command1[0]->isHidden());
+    }
+    ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_TRUE(dialogs.messages().at(0).startsWith(QStringLiteral("プログラムの数が多すぎます")));
+    // The listing goes on with the file it has.
+    key(w, Qt::Key_Down);
+    EXPECT_EQ(w.Label1->caption(), QStringLiteral(" 3:O1003(PART 3)"));
+}
+
+TEST_F(ListingTest, RefusedFirstFileLeavesTheWindowAsIfNoneWasChosen) {
+    QByteArray bytes;
+    for (int p = 1; p <= 200; ++p) bytes += "O" + QByteArray::number(p) + "\r\nM30\r\n";
+    dialogs.queueFile(home.write(QStringLiteral("sp2/big.sp2"), bytes));
+    Frm編集& w = editorWindow();
+    w.show();
+    settle();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(w.fileName.isEmpty());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("  Quorvane/2007.01"));
+    EXPECT_EQ(w.programCount, 0);
+    // The next activation asks for a file again.
+    const QString good = manyPrograms(2);
+    dialogs.queueFile(good);
+    w.hide();
+    w.show();
+    settle();
+    EXPECT_EQ(w.fileName, good);
+    EXPECT_EQ(w.programCount, 3);
+    EXPECT_EQ(w.Label1->caption(), QStringLiteral(" 1:O1001(PART 1)"));
+}
+
 TEST_F(ListingTest, SectionButtonsOfALongFile) {
     // 2500 lines from the first program on: buttons 0, 1, 2.
     QByteArray bytes;
