@@ -49,7 +49,7 @@ void Frm編集::Form_Activate() {
                 // Refused or unreadable (the message has been shown): as if no
                 // file had been chosen; the next activation asks again.
                 fileName.clear();
-                setWindowTitle(kTitleSuffix);
+                setWindowTitle(kWindowTitleSuffix);
             } else {
                 Command1_Click(0);
                 Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing

@@ -116,7 +116,7 @@ void Frm編集::読出_Click() {
         // Refused or unreadable (the message has been shown): the window goes
         // on with the file it had, or with none.
         fileName = listingProcedure().previousKept() ? previous : QString();
-        setWindowTitle(fileName + kTitleSuffix);
+        setWindowTitle(fileName + kWindowTitleSuffix);
         if (listingProcedure().previousKept()) {
             takeActivation();
             return;
