@@ -10,14 +10,6 @@ const QString kEndOfTextHead = QStringLiteral("描画完了 描画を続けま�
 AutoDialogs::AutoDialogs(QString lathe, QStringList answers)
     : lathe_(std::move(lathe)), answers_(std::move(answers)) {}
 
-QStringList AutoDialogs::splitAnswers(const QString& text) {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (t.isEmpty()) return {};
-    if (t.endsWith(u'\n')) t.chop(1);
-    return t.split(u'\n');
-}
-
 bool AutoDialogs::isOrientationPrompt(const QString& prompt) {
     // "描画モード", a line feed, the program name, ...: the question whether to
     // leave drawing mode begins with the same word but has no line break after it.

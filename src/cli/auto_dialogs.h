@@ -45,10 +45,6 @@ public:
 
     int messageCount() const { return messages_; }
 
-    // Lines of an answers file: CR LF or LF ends a line; a final line break ends
-    // the last line rather than adding an empty answer.
-    static QStringList splitAnswers(const QString& text);
-
     // The texts that pick the built-in answers.
     static bool isOrientationPrompt(const QString& prompt);
     static bool isEndOfTextPrompt(const QString& prompt);

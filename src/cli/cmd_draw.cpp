@@ -9,6 +9,7 @@
 #include "cli/headless_run.h"
 #include "cli/program_file.h"
 #include "editor/program_store.h"
+#include "platform/text_encoding.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ int cmdDraw(const QStringList& args, QTextStream& out) {
         QFile f(opts.answersPath);
         if (!f.open(QIODevice::ReadOnly))
             return fail(QStringLiteral("cannot read the answers file %1").arg(opts.answersPath));
-        answers = AutoDialogs::splitAnswers(QString::fromUtf8(f.readAll()));
+        answers = textenc::splitLines(textenc::decode(f.readAll()).text);
     }
 
     store::ProgramStore programs;

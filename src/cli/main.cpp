@@ -1,6 +1,12 @@
 // tssnc-cli: the engine, the program store and the evaluator without a window.
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <QTextStream>
 #include <cstdio>
 
@@ -23,9 +29,21 @@ static int usage(QTextStream& err) {
     return 2;
 }
 
+// Run as root or from a service, the environment often has no runtime folder and
+// Qt warns about it on every call; give it a private one so stderr stays quiet.
+static void quietRuntimeDir() {
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return;
+    const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+    if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST) return;
+    struct stat st {};
+    if (::stat(dir.constData(), &st) == 0 && st.st_uid == getuid() && (st.st_mode & 0077) == 0)
+        qputenv("XDG_RUNTIME_DIR", dir);
+}
+
 int main(int argc, char** argv) {
     // PNG output paints text, which needs a gui application; offscreen needs no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    quietRuntimeDir();
     // Every argument is the tool's own: Qt sees only the program name, so that
     // an argument such as "-style" or "-reverse" is not taken (with the one
     // after it) as an option of Qt's.

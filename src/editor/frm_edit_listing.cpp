@@ -172,7 +172,7 @@ void Frm編集::編集_Click() {
     Text1->setLeft(RichTextBox2->left() + RichTextBox2->width());
     Text1->setBackColor(colour::fromVb(0x80FFFF));
     // Yellow outline text would vanish on the light yellow of this layout.
-    Text1->setForeColor(colour::fromVb(0x800000));
+    Text1->setForeColor(colour::fromVb(kDarkBlueVb));
     Text1->show();
     buildOutline();
     RichTextBox2->setFocus();
@@ -180,7 +180,7 @@ void Frm編集::編集_Click() {
 
 void Frm編集::Text2_KeyDown(int& keyCode, int /*shift*/) {
     const int key = keyCode;
-    if (key == 16 || key == 17 || key == 18) return;  // Shift, Ctrl, Alt alone
+    if (key == vbkey::kShift || key == vbkey::kControl || key == vbkey::kAlt) return;  // alone
     keyCode = 0;  // the key catcher never takes the key as typing
     listingProcedure().listingKey(key);
 }
