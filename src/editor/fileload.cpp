@@ -90,6 +90,9 @@ void Fileload::readFile() {
             if (caption.isEmpty()) w_.setSectionButtonVisible(k, false);
         }
         w_.setReadoutText(store_.readoutText(), colour::kBlack);
+        // The read-out as built: typing in it is noticed from now on, even when
+        // the first section is not shown next (a read from the edit layout).
+        referenceLength_ = w_.readoutText().size();
     } else {
         // No program, or a first file refused: no listing, no sections; the
         // header (if any) in red as it was read.

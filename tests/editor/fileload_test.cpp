@@ -256,7 +256,8 @@ TEST(Fileload, SectionsAndTheReadOutChangeCheck) {
     // A new read starts over.
     f.run(-1);
     EXPECT_FALSE(w.readoutSave);
-    EXPECT_EQ(f.referenceLength(), -1);
+    EXPECT_EQ(f.referenceLength(), w.readout.size());
+    EXPECT_FALSE(w.readout.endsWith(u'X'));
     // In the edit layout a section is not shown.
     w.mode = 9;
     w.scrolledTo.clear();
@@ -365,4 +366,23 @@ TEST(Fileload, RowsBelowTheListingAreaAreWipedWithIt) {
     w.surface.clear();
     f.run(2);
     for (const QString& op : w.surface.ops()) EXPECT_FALSE(op.startsWith(QStringLiteral("fill 5200 12713")));
+}
+
+TEST(Fileload, ReadOutTypedAfterAReadFromTheEditLayoutIsKept) {
+    // Read while the edit layout stands (screen mode 9): the first section is
+    // not shown then.  What the operator types into the read-out afterwards
+    // must still be noticed, and survive the next section button.
+    FakeWindow w;
+    w.path = data("three_programs.nc");
+    w.mode = 9;
+    Fileload f(w);
+    f.run(-1);
+    f.run(1000);
+    w.mode = 1;  // the timer has opened the listing layout
+    w.readout += QStringLiteral("(NOTE)");
+    f.run(9994);
+    EXPECT_TRUE(w.readoutTag);
+    EXPECT_TRUE(w.readoutSave);
+    f.run(1000);
+    EXPECT_TRUE(w.readout.endsWith(QStringLiteral("(NOTE)")));
 }
