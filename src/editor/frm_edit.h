@@ -144,6 +144,8 @@ public:
     void focusEditScreen() override;
     void focusListing() override;
     void flush() override;
+    // The window shown, or back from a box, becomes the active one again.
+    void takeActivation();
 
     // ======================================================================
     // Reading and the program listing (frm_edit_listing.cpp).
@@ -212,7 +214,6 @@ private:
     void showEveryControl(bool skipEmptyCaptions);
     bool controlHasFocus() const;
     void showMenuWindow();
-    void takeActivation();
     void showTransferWindow();
 
     QString tag_;
