@@ -20,6 +20,9 @@ bool readsFirst(int code) {
 void Fileload::run(int code) {
     bool didRead = false;
     if (code < 0 || (readsFirst(code) && !store_.isRead())) {
+        // No file chosen yet (the first file dialog was cancelled): nothing to
+        // read and nothing to report; the window stays empty.
+        if (w_.currentFilePath().isEmpty()) return;
         readFile();
         didRead = true;
     }
