@@ -137,6 +137,8 @@ void Frm編集::Form_QueryUnload(bool& cancel, int unloadMode) {
 
 void Frm編集::Form_Unload() {
     mysave();
+    // The search dialogs belong to the editor: they go with it.
+    myhide();
     storeScreens();
     abortFlag = drawing::kAbortCode;  // a drawing run in progress stops at its next yield
     showMenuWindow();
