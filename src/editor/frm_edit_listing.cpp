@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QTimer>
 
-#include "app/frm_menu.h"
 #include "app/windows.h"
 #include "drawing/work_file.h"
 #include "editor/fileload.h"
@@ -74,7 +73,7 @@ public:
     // The search dialog keeps no position of its own yet.
     void forgetSearchPosition() override {}
     void leaveToMenu() override {
-        menuWindow().show();
+        appWindow(WindowId::Menu).showWindow();
         w_.hide();
     }
     void refreshListingKeyCatcher() override {
