@@ -176,8 +176,9 @@ void QtSerialPort::onReadyRead() {
 void QtSerialPort::onError(QSerialPort::SerialPortError e) {
     // Failures while opening or setting up the line are results, not events.
     if (e == QSerialPort::NoError || configuring_) return;
-    if (e == QSerialPort::ResourceError && dev_->isOpen()) {
-        // The device went away: let it go, so that the port can be opened again.
+    if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && dev_->isOpen()) {
+        // The device went away (a pulled adapter reads as an error or as an end
+        // that never stops): let it go, so that the port can be opened again.
         dev_->close();
     }
     dev_->clearError();

@@ -53,6 +53,15 @@ constexpr int kFirstFlowOption = 14;
 constexpr int kFirstPortOption = 18;
 constexpr int kPorts = 3;
 
+// An option button that takes a click anywhere on its place, caption or not.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 int checkedIn(const std::array<QRadioButton*, frm232cset::kOptions + 1>& o, int first, int last) {
     for (int i = first; i <= last; ++i)
         if (o[i]->isChecked()) return i;
@@ -71,7 +80,7 @@ frm232cset::frm232cset() {
         const int n = d.last - d.first + 1;
         box->setGeometry(twips::rect(d.left, d.top, kFrameWidth, 360 + n * kOptionHeight));
         for (int i = d.first; i <= d.last; ++i) {
-            auto* o = new QRadioButton(QString::fromUtf16(kOptionDefs[i - 1].caption), box);
+            auto* o = new OptionButton(QString::fromUtf16(kOptionDefs[i - 1].caption), box);
             o->setGeometry(twips::rect(120, 240 + (i - d.first) * kOptionHeight, kFrameWidth - 240,
                                        kOptionHeight));
             connect(o, &QRadioButton::clicked, this, [this, i] { Option_Click(i); });
