@@ -10,6 +10,9 @@ int cmdExtract(const QStringList& args, QTextStream& out);
 int cmdReadout(const QStringList& args, QTextStream& out);
 int cmdDraw(const QStringList& args, QTextStream& out);
 int cmdCheck(const QStringList& args, QTextStream& out);
+// Exit status 0 transfer done, 1 abandoned or failed, 2 usage.
+int cmdSend(const QStringList& args, QTextStream& out);
+int cmdReceive(const QStringList& args, QTextStream& out);
 
 // Returned by a subcommand whose arguments do not fit: the usage is printed and
 // the exit status is 2.  A subcommand that reports its own error (one line on

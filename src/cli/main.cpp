@@ -24,7 +24,9 @@ static void usage(QTextStream& s) {
          "       tssnc-cli readout FILE\n"
          "       tssnc-cli draw FILE [--program NAME] [--lathe t|m] [--size WxH] [--png OUT.png]"
          " [--trace OUT|-] [--answers FILE] [--max-blocks N]\n"
-         "       tssnc-cli check [--lathe t|m] FILE...\n";
+         "       tssnc-cli check [--lathe t|m] FILE...\n"
+         "       tssnc-cli send FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n"
+         "       tssnc-cli receive FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n";
     s.flush();
 }
 
@@ -69,6 +71,8 @@ int main(int argc, char** argv) {
     else if (cmd == QLatin1String("readout")) rc = cmdReadout(args, out);
     else if (cmd == QLatin1String("draw")) rc = cmdDraw(args, out);
     else if (cmd == QLatin1String("check")) rc = cmdCheck(args, out);
+    else if (cmd == QLatin1String("send")) rc = cmdSend(args, out);
+    else if (cmd == QLatin1String("receive")) rc = cmdReceive(args, out);
     else rc = kBadUsage;
     out.flush();
     if (rc == kBadUsage) {
