@@ -6,9 +6,10 @@ std::unique_ptr<BlockInterpreter> makeNcBlockInterpreter() {
     return std::make_unique<NcBlockInterpreter>();
 }
 
-void NcBlockInterpreter::beginRun(DrawingRun&) {
-    // The macro variables arrive with their own module; until then there are
-    // no local variables to clear.
+void NcBlockInterpreter::beginRun(DrawingRun& run) {
+    // Every run starts without variables: values left by an earlier run (or an
+    // earlier program) must not steer this one.
+    run.state().variables.clearAll();
 }
 
 void NcBlockInterpreter::beginPass(DrawingRun&) {}
