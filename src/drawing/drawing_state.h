@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "drawing/geometry_mailbox.h"
 #include "drawing/macro_variables.h"
 #include "platform/colour.h"
 
@@ -34,6 +35,12 @@ static_assert(kMaxMacroLevel + 1 == MacroVariables::kLevels);
 
 }  // namespace drawing
 
+// Start and end point of the current move as expression texts, on the
+// horizontal and vertical screen axis.
+struct MovePoints {
+    QString prevH, prevV, endH, endV;
+};
+
 // Values of one drawing run (owned by the run; reset when a run starts).
 struct DrawingRunFields {
     int axisSign = -1;          // +1 for "m", -1 for "t"
@@ -42,19 +49,10 @@ struct DrawingRunFields {
     qint64 blockCount = 0;      // blocks taken up since the pass began
     qint64 fastForwardLimit = drawing::kNoStopLimit;  // blocks below it draw without stopping
     bool continuous = true;
-    // Start and end point of the current move as expression texts, on the
-    // horizontal and vertical screen axis.
-    QString prevH, prevV, endH, endV;
+    MovePoints points;
     int displayRow = 1;         // row of the program text display
     double displayY = 0;        // y of the row last written by the program display
-
     int lineIndex = 0;          // line being interpreted
-    int nextLine = 1;           // where the loop goes on after it (jumps change it)
-    colour::Rgb moveColour = colour::kRed;  // a control powers up in rapid mode
-    int compensationOffset = 0;
-    QString cornerR, cornerC;
-    bool pendingR = false;      // a corner R waits for the next block
-    bool pendingC = false;      // a chamfer waits for the next block
 
     // Listing name of the program being interpreted (the called program's
     // inside a macro call), for messages that name where they happened.
@@ -79,6 +77,8 @@ struct DrawingState {
     // Mailboxes written by the window's handlers during a yield.
     QString keyMailbox;
     QString areaX1, areaY1, areaX2, areaY2;  // area corners as decimal text
+    // Questions and answers between the line, arc and corner procedures.
+    GeometryMailbox geometry;
 
     bool running = false;       // a run is in progress (key and mouse belong to it)
 

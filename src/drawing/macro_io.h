@@ -8,7 +8,6 @@
 
 class Dialogs;
 class Surface;
-class DrawingRun;
 
 struct MacroIo {
     Dialogs& dialogs;
@@ -16,8 +15,6 @@ struct MacroIo {
     QString caption;             // shown after "Nest Lebl" and the level
 };
 
-// The run's dialogs, its surface and the name of the program being interpreted.
-MacroIo macroIo(DrawingRun& run);
 
 // The value of a variable read, of myatai or of mynum.  A fault ends the drawing
 // run: its message has not been shown yet; the caller shows it on the run's one

@@ -1,6 +1,5 @@
 #include "drawing/macro_variables.h"
 
-#include "drawing/drawing_run.h"
 #include "drawing/evaluator.h"
 #include "drawing/macro_texts.h"
 #include "drawing/number_text.h"
@@ -31,10 +30,6 @@ QString variableNotComputable(int number, const QString& stored, const QString& 
 }  // namespace drawing::text
 
 using namespace drawing;
-
-MacroIo macroIo(DrawingRun& run) {
-    return MacroIo{run.dialogs(), &run.surface(), run.fields().programName};
-}
 
 namespace {
 

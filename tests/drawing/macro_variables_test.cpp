@@ -4,7 +4,6 @@
 #include "drawing/macro_variables.h"
 #include "platform/recording_surface.h"
 #include "platform/scripted_dialogs.h"
-#include "run_rig.h"
 
 namespace {
 
@@ -247,14 +246,4 @@ TEST(VariableMonitor, ColumnOfCommonsLevelLineAndLocals) {
     EXPECT_EQ(s.ops().size(), 7 + 6 + 1);  // 7 bands, 6 texts, the stale band
     EXPECT_EQ(s.ops().last(), band(7));
     EXPECT_TRUE(dlg.messages().isEmpty());
-}
-
-TEST(MacroVariables, ARunStartsWithoutTheVariablesOfTheRunBefore) {
-    RunRig rig;
-    MacroIo io{rig.host.dlg, nullptr, QString()};
-    ASSERT_FALSE(rig.st.variables.assign(101, QStringLiteral("1"), 0, io).failed());
-    ASSERT_FALSE(rig.st.variables.assign(1, QStringLiteral("2"), 3, io).failed());
-    rig.draw("t", {"N"});
-    EXPECT_TRUE(rig.st.variables.commonRows().isEmpty());
-    EXPECT_EQ(rig.st.variables.localText(1, 3), u"");
 }
