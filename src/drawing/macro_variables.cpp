@@ -37,8 +37,11 @@ namespace {
 const char* const kWords[] = {"SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "SQRT", "SQR",
                               "MOD", "FUP", "ABS", "FIX", "ROUND", "AND", "OR",  "XOR"};
 
+// Only the ASCII digits: a full-width digit is no part of a number here.
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
 bool isValueChar(QChar c) {
-    return c.isDigit() || c == u'+' || c == u'-' || c == u'.' || c == u'*' || c == u'/';
+    return isDigit(c) || c == u'+' || c == u'-' || c == u'.' || c == u'*' || c == u'/';
 }
 
 // Length of the evaluator word at i (ending by last), 0 when none stands there.
@@ -166,7 +169,7 @@ MacroText MacroVariables::myatai(const QString& line, int start, int end, int le
     // or assignmentTarget when "=" follows the digits (checkTarget only).
     auto reference = [&](int& i, bool checkTarget) -> std::optional<MacroText> {
         int j = i + 1;
-        while (j <= last && line[j].isDigit()) ++j;
+        while (j <= last && isDigit(line[j])) ++j;
         const QString digits = line.mid(i + 1, j - i - 1);
         if (checkTarget && j < len && line[j] == u'=') {
             MacroText t;

@@ -148,6 +148,7 @@ TEST(MacroVariables, MyataiCollectsTheValueAndReplacesReferences) {
         {"#105=#101+1", 6, " 12.5+1"},
         {"X(open", 2, ""},
         {"X)5Z", 2, "5"},  // a stray ")" is not a comment opening
+        {"X１2", 2, ""},   // a full-width digit is no number
     };
     for (const Case& c : cases) {
         MacroText r = t.v.myatai(QString::fromUtf8(c.line), c.start, 0, 0, t.io);
