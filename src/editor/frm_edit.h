@@ -21,6 +21,9 @@ class SurfaceCanvas;
 class EventPump;
 class Fileload;
 class FrmEditListing;
+class frm検索;
+class frm置換;
+class frm読出しファイル内検索;
 
 class Frm編集 : public QMainWindow, public DrawingHost {
 public:
@@ -170,8 +173,21 @@ public:
     void mysave();
     void 保存_Click();
     void 読出し画面保存_Click();
+
+    // ======================================================================
+    // The search dialogs (frm_edit_search.cpp).  Each is made on first use,
+    // owned by this window, and runs its Form_Load() then.
+    // ======================================================================
     void 検索_Click();
     void 読出しファイル内検索_Click();
+    frm検索& findDialog();
+    frm置換& replaceDialog();
+    frm読出しファイル内検索& readoutSearchDialog();
+    bool replaceDialogLoaded() const { return replaceDialog_ != nullptr; }
+    // A new program in the edit screen: the dialogs' positions are forgotten.
+    void forgetSearchPosition();
+    // The read-out screen is put away (edit layout): its search dialog too.
+    void hideReadoutSearch();
 
     // ======================================================================
     // The drawing run (frm_edit_drawing.cpp).
@@ -226,4 +242,7 @@ private:
     bool activating_ = false;
     bool activationQueued_ = false;
     std::shared_ptr<FrmEditListing> listing_;  // made on first use
+    frm検索* findDialog_ = nullptr;                  // children of this window
+    frm置換* replaceDialog_ = nullptr;
+    frm読出しファイル内検索* readoutSearchDialog_ = nullptr;
 };

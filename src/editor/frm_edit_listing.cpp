@@ -71,8 +71,7 @@ public:
     Surface& listingSurface() override { return w_.surface(); }
     Dialogs& listingDialogs() override { return w_.dialogs(); }
     void offerSave() override { w_.mysave(); }
-    // The search dialog keeps no position of its own yet.
-    void forgetSearchPosition() override {}
+    void forgetSearchPosition() override { w_.forgetSearchPosition(); }
     void leaveToMenu() override {
         menuWindow().show();
         w_.hide();
@@ -161,6 +160,7 @@ void Frm編集::編集_Click() {
     Label2->hide();
     読出し画面保存->setEnabled(false);
     読出しファイル内検索->setEnabled(false);
+    hideReadoutSearch();
     編集->setEnabled(false);
     w画面->setEnabled(true);
     RichTextBox2->setLeft(0);
