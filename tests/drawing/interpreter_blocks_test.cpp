@@ -145,3 +145,11 @@ TEST(FinishingCycle, DrawsFromPToQAndGoesBack) {
     EXPECT_EQ(missing.result, RunResult::EngineError);
     EXPECT_EQ(missing.messages(), QStringList{text::kSequenceNotFound + "99"});
 }
+
+TEST(BlockMoves, ACornerBeforeAnArcIsDrawnSharp) {
+    // The corner of Z-10.,R2 cannot round into an arc: its leg is drawn to the
+    // corner (Z-10 X0 in "m": screen 14310, 12960) and the arc starts there.
+    Drawing d("m", {"G00 X0 Z0", "G01 Z-10.,R2", "G02 X10. Z-15. R5."});
+    EXPECT_TRUE(d.lines().contains("line 14400 12960 14310 12960 FFFF00")) << d.linesText();
+    EXPECT_TRUE(d.host.surf.ops().contains("circle 14310 12960 10 0000FF"));
+}

@@ -140,3 +140,12 @@ TEST(MacroCall, AModalCallFollowsEachMoveUntilG67) {
     // that did not move, nor after G67.
     EXPECT_EQ(d.host.log.count("7200 O0012"), 3);
 }
+
+TEST(WhileLoop, ACalledProgramHasItsOwnLoopNumbers) {
+    // Both programs use DO1: the caller's loop must come back to its own WHILE.
+    Drawing d("t", {"#101=0", "#102=0", "WHILE [#101 LT 2] DO1", "G65 P12", "#101=#101+1", "END1"},
+              {{"O0012", "O0012\r\n#1=0\r\nWHILE [#1 LT 3] DO1\r\n#102=#102+1\r\n#1=#1+1\r\nEND1\r\n%"}});
+    EXPECT_EQ(d.result, RunResult::Normal) << d.messages().join("|").toStdString();
+    EXPECT_EQ(d.common(101), 2.0);
+    EXPECT_EQ(d.common(102), 6.0);
+}
