@@ -3,21 +3,22 @@
 #include "drawing/address_words.h"
 #include "drawing/block_context.h"
 #include "drawing/evaluator.h"
+#include "drawing/interpreter_texts.h"
 #include "drawing/macro_variables.h"
 #include "drawing/number_text.h"
 
-namespace {
+BlockValues::BlockValues(BlockContext& ctx, const QString& line)
+    : ctx_(ctx), line_(line), level_(ctx.macroLevel()) {}
 
-QString checked(const MacroText& t) {
-    if (t.failed()) throw BlockFault{*t.fault};
+QString BlockValues::checked(const MacroText& t) const {
+    if (t.failed()) {
+        // An arithmetic fault is told as every other one of the block.
+        if (t.arithmetic) throw BlockFault{drawing::text::kArithmeticFault + u'\n' + line_};
+        throw BlockFault{*t.fault};
+    }
     if (t.assignmentTarget) return QString();
     return t.text;
 }
-
-}  // namespace
-
-BlockValues::BlockValues(BlockContext& ctx, const QString& line)
-    : ctx_(ctx), line_(line), level_(ctx.macroLevel()) {}
 
 QString BlockValues::word(const QString& key) {
     return checked(mynum(line_, key, level_, ctx_.variables(), ctx_.macroIo()));

@@ -8,6 +8,7 @@
 #include <optional>
 
 class BlockContext;
+struct MacroText;
 
 struct BlockFault {
     QString message;  // shown before the run ends; empty: shown already
@@ -38,6 +39,8 @@ public:
     double required(const QString& expression);
 
 private:
+    QString checked(const MacroText& t) const;
+
     BlockContext& ctx_;
     QString line_;
     int level_;

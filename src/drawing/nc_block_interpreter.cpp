@@ -67,8 +67,7 @@ void NcBlockInterpreter::beginPass(BlockContext&) { state_ = InterpreterState{};
 
 void NcBlockInterpreter::returnedFromCall(BlockContext& ctx) {
     // The monitor shows the caller's level again.
-    const MacroText t = ctx.variables().repaint(ctx.macroLevel(), ctx.macroIo());
-    (void)t;
+    ctx.variables().repaint(ctx.macroLevel(), ctx.macroIo());
 }
 
 BlockStep NcBlockInterpreter::interpret(BlockContext& ctx) {

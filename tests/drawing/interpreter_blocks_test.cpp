@@ -131,6 +131,9 @@ TEST(BlockChecks, AnArithmeticFaultEndsTheRunNamingTheBlock) {
     }
     Drawing d("t", {"G01 X[1/0]"});
     EXPECT_EQ(d.messages(), QStringList{text::kArithmeticFault + "\nG01 X[1/0]"});
+    // A variable whose value cannot be computed, read by a word of the block.
+    Drawing stored("t", {"#101=[7 MOD 0]+1", "G01 X#101"});
+    EXPECT_EQ(stored.messages(), QStringList{text::kArithmeticFault + "\nG01 X#101"});
 }
 
 TEST(FinishingCycle, DrawsFromPToQAndGoesBack) {
