@@ -10,8 +10,14 @@
 //   drawing::formKeyDown(state, host, keyCode);
 //   drawing::formMouseDown(state, host, button, x, y);
 //   closing the window: drawing::requestAbort(state);
+//
+// The run's code is in three files: drawing_run.cpp (passes, the block loop,
+// macro calls and returns, the end of the run), drawing_commands.cpp (the
+// operator's commands and prompts) and drawing_painting.cpp (what the run
+// paints over the drawing: status lines, help line, position read-out,
+// program text display).
 #include <QString>
-#include <memory>
+#include <QVector>
 
 #include "drawing/block_interpreter.h"
 #include "drawing/drawing_state.h"
@@ -40,7 +46,7 @@ struct RunOptions {
     bool passEndKeyWait = false;
 };
 
-class DrawingRun {
+class DrawingRun : private BlockContext {
 public:
     DrawingRun(DrawingHost& host, DrawingState& state, BlockInterpreter& interpreter,
                RunOptions options = {});
@@ -48,62 +54,62 @@ public:
     // byouga: runs until the run ends.
     RunResult run();
 
-    // --- for the block interpreter and the drawing procedures ---
-    DrawingHost& host() { return host_; }
-    DrawingState& state() { return state_; }
-    DrawingRunFields& fields() { return state_.run; }
-    Surface& surface();
-    Dialogs& dialogs();
-    Pacer& pacer() { return pacer_; }
-
-    // The block's text is taken up: program text display, block count, and a
-    // "(STOP)" line switches to step mode.
-    void takeUpBlock(const QString& line);
-    // A block containing "M30" has been passed: the start point goes back to
-    // its M30 value and the operator is asked.  true when the key and step
-    // handling of this block are to be left out.
-    bool passM30(const QString& line);
-    // After a move: the end point on the row of the program text display.
-    void showEndPointInProgramDisplay();
-    // A message box; the run goes on.
-    void message(const QString& text);
-    // A message box that ends the run as an engine error; returns EndRun.
-    BlockOutcome fail(const QString& text);
-    // Reads the work file into fields().lines (lastLine too) and deletes it.
-    // false after a message (file missing, more than kMaxProgramLines lines).
-    bool loadWorkFile();
-    // Busy delay of the arc drawing: mytim(delay / 100, 1) after each plotted
-    // point.  On a real window the delay is owed to the pace schedule (and the
-    // picture repainted about every 16 ms); headless it costs nothing.
-    void mytim(double count, double inner);
-    // Points set while tracing a straight move (only when blockCount >=
-    // fastForwardLimit): paced on a real window, free headless.
-    void tracedPoints(qint64 n) { pacer_.traced(n); }
-
-    // The status lines (orientation, block skip, speed, program, 倍率).
-    void drawStatusLines();
-
 private:
     enum class Flow { Next, NewPass, End, Abort };
 
+    // A macro call in progress: what the loop needs to come back.
+    struct CallFrame {
+        QStringList lines;       // the caller's program
+        int callLine = 0;        // the calling block
+        QString label1;          // the program name shown before the call
+        QString programName;     // the caller's listing name, for messages
+    };
+
+    // --- drawing_run.cpp
     Flow startRun();
     void beginPass();
     Flow blockLoop();
+    Flow afterBlock();
+    Flow call(const QString& program);
+    void returnFromCall();
+    bool loadWorkFile();
+    bool yieldOnce();            // false when the window was closed
+    bool countStep();            // false when the block bound has been reached
+    void fail(const QString& text);
+    void finish(RunResult r);
+
+    // --- drawing_commands.cpp
     Flow endOfText();
     Flow areaZoom();
     Flow applyContinuousWord();
     Flow stepMenu();
     Flow apply(const ViewCommand& c);
     Flow restart(bool keepNoStopLimit = false);
-    bool yieldOnce();            // false when the window was closed
-    bool countStep();            // false when the block bound has been reached
+    void toggleProgramDisplay();
+
+    // --- drawing_painting.cpp
+    void drawStatusLines();
     void helpLine();
     void clearHelpBand();
     void positionReadout();
-    void toggleProgramDisplay();
-    void finish(RunResult r);
+    void programDisplayRow(const QString& line);
     double w() const;
     double h() const;
+
+    // --- BlockContext
+    const QStringList& lines() const override { return state_.run.lines; }
+    int lineIndex() const override { return state_.run.lineIndex; }
+    int lastLine() const override { return state_.run.lastLine; }
+    int macroLevel() const override { return state_.macroLevel; }
+    MovePoints& points() override { return state_.run.points; }
+    DrawView view() const override;
+    Surface& surface() override;
+    Dialogs& dialogs() override;
+    Pacer& pacer() override { return pacer_; }
+    void takeUpBlock(const QString& line) override;
+    bool passM30(const QString& line) override;
+    void showEndPointInProgramDisplay() override;
+    void resetBlockCount() override;
 
     DrawingHost& host_;
     DrawingState& state_;
@@ -114,6 +120,8 @@ private:
     qint64 steps_ = 0;
     QStringList topLines_;       // the edit screen's program, for every new pass
     QString topProgram_;
+    QVector<CallFrame> frames_;  // one per macro level entered
+    BlockStep step_;             // the answer of the block just interpreted
 };
 
 namespace drawing {

@@ -31,6 +31,12 @@ inline constexpr int kAreaChosen = 3;
 
 }  // namespace drawing
 
+// Start and end point of the current move as expression texts, on the
+// horizontal and vertical screen axis.
+struct MovePoints {
+    QString prevH, prevV, endH, endV;
+};
+
 // Values of one drawing run (owned by the run; reset when a run starts).
 struct DrawingRunFields {
     int axisSign = -1;          // +1 for "m", -1 for "t"
@@ -39,19 +45,10 @@ struct DrawingRunFields {
     qint64 blockCount = 0;      // blocks taken up since the pass began
     qint64 fastForwardLimit = drawing::kNoStopLimit;  // blocks below it draw without stopping
     bool continuous = true;
-    // Start and end point of the current move as expression texts, on the
-    // horizontal and vertical screen axis.
-    QString prevH, prevV, endH, endV;
+    MovePoints points;
     int displayRow = 1;         // row of the program text display
     double displayY = 0;        // y of the row last written by the program display
-
     int lineIndex = 0;          // line being interpreted
-    int nextLine = 1;           // where the loop goes on after it (jumps change it)
-    colour::Rgb moveColour = colour::kRed;  // a control powers up in rapid mode
-    int compensationOffset = 0;
-    QString cornerR, cornerC;
-    bool pendingR = false;      // a corner R waits for the next block
-    bool pendingC = false;      // a chamfer waits for the next block
 
     // Listing name of the program being interpreted (the called program's
     // inside a macro call), for messages that name where they happened.

@@ -69,3 +69,8 @@ inline constexpr colour::Rgb kMarkLine = colour::kBlue;
 inline constexpr double kStatusSize = 14;
 inline constexpr double kTextSize = 10;
 }  // namespace drawing::rgb
+
+namespace drawing::place {
+// First row of the program text display (twips from the top).
+inline constexpr double kProgramDisplayTop = 2200;
+}  // namespace drawing::place

@@ -1,12 +1,12 @@
 #pragma once
-// The NC block interpreter of the drawing run.  For now it takes each block up
-// and passes it over; only "(STOP)" (in takeUpBlock) and M30 act.
+// The NC block interpreter of the drawing run.
 #include "drawing/block_interpreter.h"
 
 class NcBlockInterpreter : public BlockInterpreter {
 public:
-    void beginRun(DrawingRun& run) override;
-    void beginPass(DrawingRun& run) override;
-    BlockOutcome interpret(DrawingRun& run) override;
-    bool returnFromCall(DrawingRun& run) override;
+    void beginRun(BlockContext& ctx) override;
+    void beginPass(BlockContext& ctx) override;
+    BlockStep interpret(BlockContext& ctx) override;
+    void returnedFromCall(BlockContext& ctx) override;
+    bool cornerPending() const override { return false; }
 };

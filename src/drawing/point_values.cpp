@@ -40,8 +40,8 @@ QString evaluateQuietly(const QString& expression) {
 }
 
 PointValues endPointValues(const DrawingState& s) {
-    const QString h = evaluateQuietly(s.run.endH);
-    const QString v = evaluateQuietly(s.run.endV);
+    const QString h = evaluateQuietly(s.run.points.endH);
+    const QString v = evaluateQuietly(s.run.points.endV);
     if (s.orientation == QLatin1String("m")) return {v, h};
     return {scaled(h, 2), scaled(v, 0.5)};
 }

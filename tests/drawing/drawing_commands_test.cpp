@@ -96,9 +96,9 @@ TEST(ContinuousKeys, EscOrAClickStopsAfterTheBlock) {
 
 TEST(ContinuousKeys, WordsWaitWhileACornerIsPending) {
     ScriptInterpreter corner;
-    corner.onBlock = [](DrawingRun& r) {
-        r.fields().pendingR = r.fields().lineIndex == 1;
-        return BlockOutcome::Continue;
+    corner.onBlock = [&corner](BlockContext& c) {
+        corner.pending = c.lineIndex() == 1;
+        return BlockStep::next();
     };
     RunRig rig(testProgram(4));
     rig.keyAt(3, vbkey::kB);  // before block 3, while block 2's corner waits
@@ -232,7 +232,7 @@ TEST(StepMenu, OrientationChangeDrawsForTheOtherLathe) {
     EXPECT_EQ(rig.count(zeroMarkT()), 1);
     EXPECT_EQ(rig.passes(), 2);  // "m" while "m" changed nothing
     // The pass of "t" starts from the start point of "t".
-    EXPECT_EQ(rig.st.run.endH, "800");
+    EXPECT_EQ(rig.st.run.points.endH, "800");
 }
 
 TEST(StepMenu, ClearFillsBlueAndGoesOnWithoutRedraw) {

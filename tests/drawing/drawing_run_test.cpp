@@ -193,8 +193,8 @@ TEST(DrawingM30, WithinTheLastThreeLinesAllDoneThenTheEndPrompt) {
     EXPECT_EQ(box.x, 100);
     EXPECT_EQ(box.y, 100);
     // The start point goes back to its M30 place.
-    EXPECT_EQ(rig.st.run.prevH, "300");
-    EXPECT_EQ(rig.st.run.prevV, "800");
+    EXPECT_EQ(rig.st.run.points.prevH, "300");
+    EXPECT_EQ(rig.st.run.points.prevV, "800");
 
     RunRig spaced({"O0001", "M30 ", "(B2)", "%"});
     spaced.draw("t", {"y", "N"});
@@ -302,9 +302,8 @@ TEST(DrawingLines, AnUnwritableWorkFileIsReported) {
 
 TEST(DrawingLoop, RunningPastTheLastLineAsksWhetherToEnd) {
     ScriptInterpreter jump;
-    jump.onBlock = [](DrawingRun& r) {
-        if (r.fields().lineIndex == 1) r.fields().nextLine = r.fields().lastLine + 3;
-        return BlockOutcome::Continue;
+    jump.onBlock = [](BlockContext& c) {
+        return c.lineIndex() == 1 ? BlockStep::jump(c.lastLine() + 3) : BlockStep::next();
     };
     RunRig yes(testProgram(4));
     yes.host.dlg.queueYesNo(true);
@@ -323,12 +322,12 @@ TEST(DrawingLoop, RunningPastTheLastLineAsksWhetherToEnd) {
 TEST(DrawingLoop, AStopRequestEndsTheRunBeforeTheNextBlock) {
     // A block that asks the run to finish (as the end of a program's flow
     // does): no further block, no end-of-text prompt, the editor comes back.
-    ScriptInterpreter stop;
-    stop.onBlock = [](DrawingRun& r) {
-        if (r.fields().lineIndex == 2) r.state().stopRequest = QStringLiteral("end");
-        return BlockOutcome::Continue;
-    };
     RunRig rig(testProgram(6));
+    ScriptInterpreter stop;
+    stop.onBlock = [&rig](BlockContext& c) {
+        if (c.lineIndex() == 2) rig.st.stopRequest = QStringLiteral("end");
+        return BlockStep::next();
+    };
     EXPECT_EQ(rig.draw("t", {}, &stop), RunResult::Normal);
     EXPECT_EQ(rig.st.run.blockCount, 3);
     EXPECT_EQ(rig.inputTexts().size(), 1);  // the orientation prompt only
@@ -340,10 +339,7 @@ TEST(DrawingLoop, AStopRequestEndsTheRunBeforeTheNextBlock) {
 
 TEST(DrawingLoop, ABlockBoundEndsARunThatNeverEnds) {
     ScriptInterpreter loop;
-    loop.onBlock = [](DrawingRun& r) {
-        r.fields().nextLine = 1;
-        return BlockOutcome::Continue;
-    };
+    loop.onBlock = [](BlockContext&) { return BlockStep::jump(1); };
     RunRig rig(testProgram(4));
     rig.opt.maxBlocks = 100;
     EXPECT_EQ(rig.draw("t", {}, &loop), RunResult::EngineError);
@@ -353,9 +349,8 @@ TEST(DrawingLoop, ABlockBoundEndsARunThatNeverEnds) {
 
 TEST(DrawingLoop, MessagesKnowTheProgramAndLine) {
     ScriptInterpreter talk;
-    talk.onBlock = [](DrawingRun& r) {
-        if (r.fields().lineIndex == 2) return r.fail("bad block");
-        return BlockOutcome::Continue;
+    talk.onBlock = [](BlockContext& c) {
+        return c.lineIndex() == 2 ? BlockStep::fail("bad block") : BlockStep::next();
     };
     RunRig rig(testProgram(5));
     rig.host.name = "O0001(TEST)";
@@ -373,14 +368,14 @@ TEST(DrawingLoop, MessagesKnowTheProgramAndLine) {
 TEST(DrawingView, ReadoutAndProgramDisplayShowXAsDiameterAndZAsWritten) {
     // A block that moved the end point to X100. Z-20. as the interpreter writes it.
     ScriptInterpreter move;
-    move.onBlock = [](DrawingRun& r) {
-        if (r.fields().lineIndex == 1) {
-            const bool m = r.state().orientation == u"m";
-            r.fields().endH = m ? QStringLiteral("-20.") : QStringLiteral("[100.]/2");
-            r.fields().endV = m ? QStringLiteral("100.") : QStringLiteral("[-20.]*2");
-            r.showEndPointInProgramDisplay();
+    move.onBlock = [](BlockContext& c) {
+        if (c.lineIndex() == 1) {
+            const bool m = c.view().horizontal;
+            c.points().endH = m ? QStringLiteral("-20.") : QStringLiteral("[100.]/2");
+            c.points().endV = m ? QStringLiteral("100.") : QStringLiteral("[-20.]*2");
+            c.showEndPointInProgramDisplay();
         }
-        return BlockOutcome::Continue;
+        return BlockStep::next();
     };
     for (const char* o : {"t", "m"}) {
         RunRig rig(testProgram(2));
@@ -398,10 +393,10 @@ TEST(DrawingView, ReadoutAndProgramDisplayShowXAsDiameterAndZAsWritten) {
 
 TEST(DrawingView, AFaultyPointIsShownEmptyWithoutAMessage) {
     ScriptInterpreter bad;
-    bad.onBlock = [](DrawingRun& r) {
-        r.fields().endH = QStringLiteral("[1/0]");
-        r.fields().endV = QStringLiteral("1+*");
-        return BlockOutcome::Continue;
+    bad.onBlock = [](BlockContext& c) {
+        c.points().endH = QStringLiteral("[1/0]");
+        c.points().endV = QStringLiteral("1+*");
+        return BlockStep::next();
     };
     RunRig rig(testProgram(1));
     rig.draw("m", {"N"}, &bad);

@@ -107,16 +107,15 @@ inline QString fillOp(double x1, double y1, double x2, double y2, const char* rg
 // An interpreter whose blocks do what the test says.
 class ScriptInterpreter : public BlockInterpreter {
 public:
-    std::function<BlockOutcome(DrawingRun&)> onBlock;
+    std::function<BlockStep(BlockContext&)> onBlock;
+    bool pending = false;  // what cornerPending() answers
     int runs = 0, passes = 0;
-    void beginRun(DrawingRun&) override { ++runs; }
-    void beginPass(DrawingRun&) override { ++passes; }
-    BlockOutcome interpret(DrawingRun& r) override {
-        r.takeUpBlock(r.fields().lines.value(r.fields().lineIndex));
-        return onBlock ? onBlock(r) : BlockOutcome::Continue;
+    void beginRun(BlockContext&) override { ++runs; }
+    void beginPass(BlockContext&) override { ++passes; }
+    BlockStep interpret(BlockContext& c) override {
+        c.takeUpBlock(c.lines().value(c.lineIndex()));
+        return onBlock ? onBlock(c) : BlockStep::next();
     }
-    bool returnFromCall(DrawingRun& r) override {
-        r.state().macroLevel = 0;
-        return true;
-    }
+    void returnedFromCall(BlockContext&) override {}
+    bool cornerPending() const override { return pending; }
 };
