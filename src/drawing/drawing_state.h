@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "drawing/geometry_mailbox.h"
 #include "platform/colour.h"
 
 namespace drawing {
@@ -73,6 +74,8 @@ struct DrawingState {
     // Mailboxes written by the window's handlers during a yield.
     QString keyMailbox;
     QString areaX1, areaY1, areaX2, areaY2;  // area corners as decimal text
+    // Questions and answers between the line, arc and corner procedures.
+    GeometryMailbox geometry;
 
     bool running = false;       // a run is in progress (key and mouse belong to it)
 

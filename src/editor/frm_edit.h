@@ -24,6 +24,9 @@ class Fileload;
 class FrmEditListing;
 class FrmEditSave;
 class EditSaver;
+class frm検索;
+class frm置換;
+class frm読出しファイル内検索;
 
 class Frm編集 : public QMainWindow, public DrawingHost {
 public:
@@ -192,10 +195,19 @@ public:
     void settleEditChanges();
 
     // ======================================================================
-    // Filled by search (frm_edit_pending_save.cpp until then).
+    // The search dialogs (frm_edit_search.cpp).  Each is made on first use,
+    // owned by this window, and runs its Form_Load() then.
     // ======================================================================
     void 検索_Click();
     void 読出しファイル内検索_Click();
+    frm検索& findDialog();
+    frm置換& replaceDialog();
+    frm読出しファイル内検索& readoutSearchDialog();
+    bool replaceDialogLoaded() const { return replaceDialog_ != nullptr; }
+    // A new program in the edit screen: the dialogs' positions are forgotten.
+    void forgetSearchPosition();
+    // The read-out screen is put away (edit layout): its search dialog too.
+    void hideReadoutSearch();
 
     // ======================================================================
     // The drawing run (frm_edit_drawing.cpp).
@@ -253,4 +265,7 @@ private:
     std::shared_ptr<FrmEditSave> saver_;       // made on first use
     bool combineMode_ = false;
     QString editShown_;  // edit text as last shown or saved (RichTextBox2's form)
+    frm検索* findDialog_ = nullptr;                  // children of this window
+    frm置換* replaceDialog_ = nullptr;
+    frm読出しファイル内検索* readoutSearchDialog_ = nullptr;
 };

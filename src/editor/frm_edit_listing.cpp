@@ -73,8 +73,7 @@ public:
     Surface& listingSurface() override { return w_.surface(); }
     Dialogs& listingDialogs() override { return w_.dialogs(); }
     bool offerSave() override { return w_.mysave(); }
-    // The search dialog keeps no position of its own yet.
-    void forgetSearchPosition() override {}
+    void forgetSearchPosition() override { w_.forgetSearchPosition(); }
     void leaveToMenu() override {
         menuWindow().show();
         w_.hide();
@@ -164,6 +163,7 @@ void Frm編集::編集_Click() {
     Label2->hide();
     読出し画面保存->setEnabled(false);
     読出しファイル内検索->setEnabled(false);
+    hideReadoutSearch();
     編集->setEnabled(false);
     w画面->setEnabled(true);
     RichTextBox2->setLeft(0);
