@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QTimer>
-#include "app/frm_menu.h"
 #include "app/windows.h"
 #include "editor/file_names.h"
 #include "editor/fileload.h"
@@ -11,7 +10,6 @@
 #include "editor/listing_rows.h"
 #include "platform/dialogs.h"
 #include "platform/program_dir.h"
-#include "serial/frm_rs232c.h"
 
 // ---- activation --------------------------------------------------------------
 
@@ -134,6 +132,8 @@ void Frm編集::Form_QueryUnload(bool& cancel, int unloadMode) {
 
 void Frm編集::Form_Unload() {
     mysave();
+    // The search dialogs belong to the editor: they go with it.
+    myhide();
     storeScreens();
     abortFlag = drawing::kAbortCode;  // a drawing run in progress stops at its next yield
     showMenuWindow();
@@ -148,8 +148,8 @@ void Frm編集::送受信_Click() {
     hide();
 }
 
-void Frm編集::showMenuWindow() { menuWindow().show(); }
-void Frm編集::showTransferWindow() { transferWindow().show(); }
+void Frm編集::showMenuWindow() { appWindow(WindowId::Menu).showWindow(); }
+void Frm編集::showTransferWindow() { appWindow(WindowId::Transfer).showWindow(); }
 
 void Frm編集::showEveryControl(bool skipEmptyCaptions) {
     for (QWidget* c : controls()) {
