@@ -29,7 +29,7 @@ int cmdReceive(const QStringList& args, QTextStream& out) {
         // A port that went away cannot bring the rest.
         if (e == SerialPort::Event::Error && !port->isOpen()) reception.stop();
     });
-    catchStopSignals([&] { reception.stop(); });
+    const auto stopWatch = catchStopSignals([&] { reception.stop(); });
     if (!reception.start(a.file, a.device)) return 1;
     if (!over) QCoreApplication::exec();
     port->setEventCallback(nullptr);

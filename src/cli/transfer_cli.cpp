@@ -73,11 +73,12 @@ extern "C" void onStopSignal(int) {
 }
 }  // namespace
 
-void catchStopSignals(std::function<void()> onSignal) {
+std::unique_ptr<QSocketNotifier> catchStopSignals(std::function<void()> onSignal) {
     if (g_pipe[0] < 0 && ::pipe(g_pipe) != 0) g_pipe[0] = g_pipe[1] = -1;
+    std::unique_ptr<QSocketNotifier> watch;
     if (g_pipe[0] >= 0 && onSignal) {
-        auto* n = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read);
-        QObject::connect(n, &QSocketNotifier::activated, [onSignal] {
+        watch = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
+        QObject::connect(watch.get(), &QSocketNotifier::activated, [onSignal] {
             char b;
             (void)!::read(g_pipe[0], &b, 1);
             onSignal();
@@ -88,6 +89,7 @@ void catchStopSignals(std::function<void()> onSignal) {
     sigemptyset(&sa.sa_mask);
     ::sigaction(SIGINT, &sa, nullptr);
     ::sigaction(SIGTERM, &sa, nullptr);
+    return watch;
 }
 
 bool stopSignalled() { return g_stop != 0; }

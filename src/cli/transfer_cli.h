@@ -1,6 +1,7 @@
 #pragma once
 // What `send` and `receive` share: their options, the port they open, the
 // progress on stderr and the boxes as "message: TEXT" lines.
+#include <QSocketNotifier>
 #include <QStringList>
 #include <QTextStream>
 #include <memory>
@@ -55,6 +56,7 @@ private:
 };
 
 // SIGINT and SIGTERM set a flag (and call onSignal from the event loop) instead
-// of ending the process.
-void catchStopSignals(std::function<void()> onSignal);
+// of ending the process.  onSignal is called only while the returned watch
+// lives: the caller keeps it no longer than what onSignal refers to.
+std::unique_ptr<QSocketNotifier> catchStopSignals(std::function<void()> onSignal);
 bool stopSignalled();

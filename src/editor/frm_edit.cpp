@@ -35,7 +35,12 @@ Frm編集::Frm編集(QWidget* parent) : QMainWindow(parent) {
     wireHandlers();
 }
 
-Frm編集::~Frm編集() = default;
+Frm編集::~Frm編集() {
+    // QWidget's destructor closes the window, which moves the focus out of
+    // Text2; by then this class is gone, so its focus handlers must not run.
+    Text2->onGotFocus = nullptr;
+    Text2->onLostFocus = nullptr;
+}
 
 void Frm編集::buildControls() {
     canvas_ = new SurfaceCanvas(this);

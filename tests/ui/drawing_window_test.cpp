@@ -84,7 +84,7 @@ TEST_F(DrawingWindowTest, CancelledOrientationPromptDrawsNothingAndBringsTheEdit
     dialogs.queueInput(QString());  // Cancel
     window().描画_Click();
     ASSERT_EQ(inputs().size(), 1);
-    const auto& p = inputs()[0];
+    const ScriptedDialogs::Shown p = inputs()[0];  // inputs() is a copy
     EXPECT_EQ(p.text, "描画モード\n 1:O0001\n立て旋盤用描画:t 横型旋盤用:m");
     EXPECT_EQ(p.defaultAnswer, "t");  // a first run offers the vertical lathe
     EXPECT_EQ(p.x, kW - 7000);
