@@ -14,8 +14,7 @@
 #include "platform/gui_twips.h"
 #include "platform/key_codes.h"
 #include "platform/program_dir.h"
-#include "serial/frm_rs232c.h"
-#include "editor/frm_edit.h"
+#include "platform/serial_port.h"
 
 namespace {
 
@@ -66,17 +65,18 @@ void frmMenu::Form_Load() {
     Option1_Click(0);
     // The transfer window opened its port when it loaded; try once more if
     // that failed.  A port that cannot be opened is not reported.
-    frmrs232c& t = transferWindow();
-    if (!t.port().isOpen()) t.port().open();
+    SerialPort& port = transferPort();
+    if (!port.isOpen()) port.open();
 }
 
 void frmMenu::mmmdir() {
     if (configRead_) return;
-    editorWindow().setTag(QStringLiteral("m"));
+    AppWindow& editor = appWindow(WindowId::Editor);
+    editor.setLatheOrientation(QStringLiteral("m"));
     configRead_ = true;
     const MachineConfig cfg = loadMachineConfig(programDir());
     for (int i = 0; i < kMachineSlots; ++i) dirs_[i] = cfg.dirs[i];
-    editorWindow().setTag(cfg.orientation);
+    editor.setLatheOrientation(cfg.orientation);
     for (int i = 0; i < kMachineSlots; ++i) Option1[i]->setText(dirs_[i]);
 }
 
@@ -87,17 +87,17 @@ QString frmMenu::machineDir(int slot) const {
 void frmMenu::Option1_Click(int index) {
     if (index < 0 || index >= kMachineSlots) return;
     const QString name = Option1[index]->text();
-    editorWindow().Label3->setCaption(name);
-    transferWindow().Label2->setText(name);
+    appWindow(WindowId::Editor).setMachine(name);
+    appWindow(WindowId::Transfer).setMachine(name);
 }
 
 void frmMenu::Command1_Click(int index) {
     switch (index) {
     case 0:
-        editorWindow().show();
+        appWindow(WindowId::Editor).showWindow();
         break;
     case 1:
-        transferWindow().show();
+        appWindow(WindowId::Transfer).showWindow();
         break;
     case 2:
         orderlyExitAndEnd();
@@ -130,7 +130,7 @@ void frmMenu::Form_Unload() {
     if (unloading_) return;
     unloading_ = true;
     // Errors ignored: a port that will not close is not reported.
-    if (transferWindowLoaded() && transferWindow().port().isOpen()) transferWindow().port().close();
+    if (transferWindowLoaded() && transferPort().isOpen()) transferPort().close();
     // Every other window, with its own unload handler.
     unloadWindowsButMenu();
     // The menu itself.

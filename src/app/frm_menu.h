@@ -6,11 +6,12 @@
 #include <array>
 #include <functional>
 #include "app/machine_dirs.h"
+#include "app/windows.h"
 
 class QRadioButton;
 class QPushButton;
 
-class frmMenu : public QWidget {
+class frmMenu : public QWidget, public AppWindow {
 public:
     frmMenu();  // builds the controls; menuWindow() then runs Form_Load()
 
@@ -25,6 +26,9 @@ public:
     // The orderly exit: port closed, every other window unloaded, the menu
     // unloaded.  Callers that end the program call endProgram() after it.
     void Form_Unload();
+
+    void showWindow() override { show(); }
+    void hideWindow() override { hide(); }
 
     // Machine directory table, slot 0..3.
     QString machineDir(int slot) const;

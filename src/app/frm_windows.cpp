@@ -5,8 +5,9 @@
 #include "app/windows.h"
 #include "platform/gui_event_pump.h"
 #include "platform/gui_qt_dialogs.h"
-#include "serial/frm_rs232c.h"
 #include "editor/frm_edit.h"
+#include "serial/frm_232cset.h"
+#include "serial/frm_rs232c.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ struct Registry {
     QPointer<QWidget> editorWidget;
     Frm編集* editor = nullptr;
     QPointer<frmrs232c> transfer;
+    QPointer<frm232cset> settings;
     Dialogs* dialogs = nullptr;
     EventPump* pump = nullptr;
 };
@@ -44,6 +46,15 @@ frmrs232c& transferWindow() {
     return *r.transfer;
 }
 
+frm232cset& settingsWindow() {
+    Registry& r = reg();
+    if (!r.settings) {
+        r.settings = new frm232cset();
+        r.settings->Form_Load();
+    }
+    return *r.settings;
+}
+
 Frm編集& editorWindow() {
     Registry& r = reg();
     if (!r.editorWidget) {
@@ -57,10 +68,26 @@ Frm編集& editorWindow() {
 bool menuWindowLoaded() { return !reg().menu.isNull(); }
 bool editorWindowLoaded() { return !reg().editorWidget.isNull(); }
 bool transferWindowLoaded() { return !reg().transfer.isNull(); }
+bool settingsWindowLoaded() { return !reg().settings.isNull(); }
+
+AppWindow& appWindow(WindowId id) {
+    switch (id) {
+    case WindowId::Menu: return menuWindow();
+    case WindowId::Editor: return editorWindow();
+    case WindowId::Transfer: return transferWindow();
+    case WindowId::Settings: return settingsWindow();
+    }
+    return menuWindow();
+}
+
+SerialPort& transferPort() { return transferWindow().port(); }
+
+void endApplication() { frmMenu::endProgram(); }
 
 void unloadWindowsButMenu() {
     Registry& r = reg();
-    // In load order of the start-up: the editor, then the transfer window.
+    // In load order of the start-up: the editor, then the transfer window; the
+    // settings window before the transfer window, whose port it sets.
     if (r.editorWidget) {
         Frm編集* e = r.editor;
         r.editorWidget = nullptr;
@@ -69,6 +96,13 @@ void unloadWindowsButMenu() {
         e->hide();
         // A handler of the editor may still be on the stack (a drawing run).
         e->deleteLater();
+    }
+    if (r.settings) {
+        frm232cset* s = r.settings;
+        r.settings = nullptr;
+        s->Form_Unload();
+        s->hide();
+        s->deleteLater();
     }
     if (r.transfer) {
         frmrs232c* t = r.transfer;
@@ -93,6 +127,7 @@ void unloadAllWindows() {
     Registry& r = reg();
     delete r.editorWidget.data();
     r.editor = nullptr;
+    delete r.settings.data();
     delete r.transfer.data();
     delete r.menu.data();
     // Windows unloaded in order earlier wait for the event loop; finish them now.

@@ -13,21 +13,48 @@ inline const QString kWindowTitleSuffix = QStringLiteral("  Quorvane/2007.01");
 class frmMenu;
 class Frm編集;
 class frmrs232c;
+class frm232cset;
 class Dialogs;
 class EventPump;
+class SerialPort;
+
+// What one window asks of another.  Every window implements it, so windows hand
+// each other values through these small calls instead of writing each other's
+// controls, and none of them needs another one's header.
+class AppWindow {
+public:
+    virtual ~AppWindow() = default;
+    virtual void showWindow() = 0;
+    virtual void hideWindow() = 0;
+    // The machine chosen in the menu: the editor and the transfer window work in
+    // its directory.
+    virtual void setMachine(const QString& /*name*/) {}
+    // The lathe orientation for drawing, "t" or "m" (the editor).
+    virtual void setLatheOrientation(const QString& /*tag*/) {}
+};
+
+enum class WindowId { Menu, Editor, Transfer, Settings };
+// A window by its id, created on first reference like the accessors below.
+AppWindow& appWindow(WindowId id);
+// The serial port of the transfer window (which is loaded on first use).
+SerialPort& transferPort();
+// Ends the program (what the menu's end does).
+void endApplication();
 
 frmMenu& menuWindow();
 Frm編集& editorWindow();
 frmrs232c& transferWindow();
+frm232cset& settingsWindow();
 
 // Which windows exist now (the orderly exit unloads every one but the menu).
 bool menuWindowLoaded();
 bool editorWindowLoaded();
 bool transferWindowLoaded();
+bool settingsWindowLoaded();
 
 // The orderly unload of every window but the menu: each one's own unload
-// handler runs (the editor saves its edit screen, the transfer window closes its
-// file), then the window is destroyed once control is back in the event loop.
+// handler runs (the editor saves its edit screen, the settings window applies
+// its settings, the transfer window closes its file), then the window is destroyed once control is back in the event loop.
 void unloadWindowsButMenu();
 // The last step of the orderly exit: the menu itself.
 void unloadMenuWindow();

@@ -10,6 +10,9 @@ int cmdExtract(const QStringList& args, QTextStream& out);
 int cmdReadout(const QStringList& args, QTextStream& out);
 int cmdDraw(const QStringList& args, QTextStream& out);
 int cmdCheck(const QStringList& args, QTextStream& out);
+// Exit status 0 transfer done, 1 abandoned or failed, 2 usage.
+int cmdSend(const QStringList& args, QTextStream& out);
+int cmdReceive(const QStringList& args, QTextStream& out);
 
 // "message: TEXT" line for a box the command would have shown.
 void printMessageLine(QTextStream& out, const QString& text);

@@ -24,7 +24,9 @@ static int usage(QTextStream& err) {
            "       tssnc-cli readout FILE\n"
            "       tssnc-cli draw FILE [--program NAME] [--lathe t|m] [--size WxH] [--png OUT.png]"
            " [--trace OUT|-] [--answers FILE] [--max-blocks N]\n"
-           "       tssnc-cli check [--lathe t|m] FILE...\n";
+           "       tssnc-cli check [--lathe t|m] FILE...\n"
+           "       tssnc-cli send FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n"
+           "       tssnc-cli receive FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n";
     err.flush();
     return 2;
 }
@@ -63,6 +65,8 @@ int main(int argc, char** argv) {
     else if (cmd == QLatin1String("readout")) rc = cmdReadout(args, out);
     else if (cmd == QLatin1String("draw")) rc = cmdDraw(args, out);
     else if (cmd == QLatin1String("check")) rc = cmdCheck(args, out);
+    else if (cmd == QLatin1String("send")) rc = cmdSend(args, out);
+    else if (cmd == QLatin1String("receive")) rc = cmdReceive(args, out);
     else return usage(err);
     out.flush();
     if (rc == 2) usage(err);

@@ -92,7 +92,7 @@ void plot(const GeometryContext& g, const ArcGeometry& a, double x1, double y1, 
         }
         if (g.pacer) g.pacer->delay(delay / 100, 1);
     };
-    geometry::walk(w.count, seen, each);
+    geometry::walk({0, w.count - 1}, seen, each);
 }
 
 }  // namespace

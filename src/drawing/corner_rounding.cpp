@@ -170,7 +170,7 @@ void drawFillet(const GeometryContext& g, const Fillet& f, double r) {
     auto between = [&](qint64 n) {
         if (g.pacer) g.pacer->traced(n);
     };
-    geometry::walk(w.count, seen, each, between);
+    geometry::walk({0, w.count - 1}, seen, each, between);
 }
 
 // The straight part handed to myline as program values that map back onto the

@@ -48,10 +48,35 @@ Walk planWalk(double a, double b, double step) {
     if (n <= double(kMaxPlotPoints)) return {qint64(n), step};
     return {kMaxPlotPoints, (b - a) / double(kMaxPlotPoints - 1)};
 }
-void walk(qint64 count, const std::function<bool(qint64, qint64)>& stretchSeen,
+IndexRange visibleIndices(const Surface& s, double x1, double y1, double x2, double y2,
+                          double steps, qint64 count) {
+    if (count < 1 || !finite({x1, y1, x2, y2, steps})) return {};
+    // The part of the segment on the surface, as fractions t0..t1 of it.
+    double t0 = 0, t1 = 1;
+    auto clip = [&](double p0, double d, double lo, double hi) {
+        if (d == 0) {
+            if (p0 < lo || p0 > hi) t0 = 1, t1 = 0;
+            return;
+        }
+        double a = (lo - p0) / d, b = (hi - p0) / d;
+        if (a > b) std::swap(a, b);
+        t0 = std::max(t0, a);
+        t1 = std::min(t1, b);
+    };
+    clip(x1, x2 - x1, 0, s.width());
+    clip(y1, y2 - y1, 0, s.height());
+    if (t0 > t1) return {};
+    const double first = std::max(0.0, std::floor(t0 * steps) - 1);
+    const double last = std::min(double(count - 1), std::ceil(t1 * steps) + 1);
+    if (first > last) return {};
+    IndexRange r{qint64(first), qint64(std::min(last, first + double(kMaxPlotPoints) - 1))};
+    return r;
+}
+
+void walk(IndexRange range, const std::function<bool(qint64, qint64)>& stretchSeen,
           const std::function<void(qint64)>& each, const std::function<void(qint64)>& between) {
-    for (qint64 first = 0; first < count; first += kPlotChunk) {
-        const qint64 last = std::min(count, first + kPlotChunk) - 1;
+    for (qint64 first = range.first; first <= range.last; first += kPlotChunk) {
+        const qint64 last = std::min(range.last, first + kPlotChunk - 1);
         if (!stretchSeen(first, last)) continue;
         for (qint64 k = first; k <= last; ++k) each(k);
         if (between) between(last - first + 1);

@@ -44,11 +44,26 @@ struct Walk {
 };
 Walk planWalk(double a, double b, double step);
 
-// Walks indices 0..count-1 in stretches of kPlotChunk: stretchSeen(first, last)
-// says whether a stretch may show anything; each(k) is called for every index
-// of the stretches that may.  between() is called after every stretch walked
+// Steps of a straight walk are counted in doubles up to this (beyond it the
+// index arithmetic would lose whole steps); a longer walk takes wider steps.
+inline constexpr double kMaxWalkSteps = 1e15;
+
+// Indices of a straight walk over the segment (x1, y1)-(x2, y2), index k at the
+// fraction k/steps of it, k from 0 to count-1, whose points may lie on the
+// surface (a margin of one index either side).  first > last when none may.
+// Never more than kMaxPlotPoints indices.
+struct IndexRange {
+    qint64 first = 0;
+    qint64 last = -1;
+};
+IndexRange visibleIndices(const Surface& s, double x1, double y1, double x2, double y2,
+                          double steps, qint64 count);
+
+// Walks indices first..last in stretches of kPlotChunk: stretchSeen(a, b) says
+// whether a stretch may show anything; each(k) is called for every index of
+// the stretches that may.  between(n) is called after every stretch walked
 // (pacing, repaint).
-void walk(qint64 count, const std::function<bool(qint64, qint64)>& stretchSeen,
+void walk(IndexRange range, const std::function<bool(qint64, qint64)>& stretchSeen,
           const std::function<void(qint64)>& each,
           const std::function<void(qint64)>& between = {});
 

@@ -53,11 +53,21 @@ void trace(const GeometryContext& g, double hs, double vs, double he, double ve,
     const bool byH = std::fabs(hs - he) >= std::fabs(vs - ve);
     const double from = byH ? hs : vs;
     const double to = byH ? he : ve;
-    const geometry::Walk w = geometry::planWalk(from, to, to < from ? -step : step);
+    // Steps over the whole move; only those that can show on the surface are
+    // walked, so a move reaching far off the screen costs no more than one on it.
+    double signedStep = to < from ? -step : step;
+    double steps = (to - from) / signedStep;
+    if (!std::isfinite(steps)) return;
+    if (steps > geometry::kMaxWalkSteps) {
+        signedStep = (to - from) / geometry::kMaxWalkSteps;
+        steps = geometry::kMaxWalkSteps;
+    }
+    // A hair of tolerance so that a walk meant to land on its end does.
+    const qint64 count = qint64(std::floor(steps + 1e-9)) + 1;
 
     // The other value follows linearly; a move without length stays on its start.
     auto pointAt = [&](qint64 k, double& x, double& y) {
-        const double d = w.at(from, k);
+        const double d = from + double(k) * signedStep;
         double h, v;
         if (byH) {
             h = d;
@@ -87,7 +97,9 @@ void trace(const GeometryContext& g, double hs, double vs, double he, double ve,
     auto between = [&](qint64 n) {
         if (g.pacer) g.pacer->traced(n);
     };
-    geometry::walk(w.count, seen, each, between);
+    const geometry::IndexRange range = geometry::visibleIndices(
+        s, g.screenX(hs), g.screenY(vs), g.screenX(he), g.screenY(ve), steps, count);
+    geometry::walk(range, seen, each, between);
 }
 
 void compensationParallel(const GeometryContext& g, double hs, double vs, double he, double ve,

@@ -25,7 +25,7 @@ class frm検索;
 class frm置換;
 class frm読出しファイル内検索;
 
-class Frm編集 : public QMainWindow, public DrawingHost {
+class Frm編集 : public QMainWindow, public DrawingHost, public AppWindow {
 public:
     static constexpr int kSectionButtons = 19;  // Command1(0)..Command1(18)
     static constexpr int kListingButtons = 13;  // buttons shown beside the listing
@@ -87,6 +87,12 @@ public:
     // Lathe orientation ("t" / "m"), held as the window's tag text.
     QString tag() const { return tag_; }
     void setTag(const QString& t) { tag_ = t; }
+
+    // ---- what the other windows ask of this one ---------------------------------
+    void showWindow() override { show(); }
+    void hideWindow() override { hide(); }
+    void setMachine(const QString& name) override { Label3->setCaption(name); }
+    void setLatheOrientation(const QString& t) override { setTag(t); }
 
     // Boxes and event pump of this window: those of every window (windowDialogs(),
     // windowPump()) unless replaced here (nullptr restores them).

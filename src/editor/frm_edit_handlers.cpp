@@ -3,14 +3,12 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QTimer>
-#include "app/frm_menu.h"
 #include "app/windows.h"
 #include "editor/fileload.h"
 #include "editor/frm_edit.h"
 #include "editor/listing_rows.h"
 #include "platform/dialogs.h"
 #include "platform/program_dir.h"
-#include "serial/frm_rs232c.h"
 
 // ---- activation --------------------------------------------------------------
 
@@ -137,6 +135,8 @@ void Frm編集::Form_QueryUnload(bool& cancel, int unloadMode) {
 
 void Frm編集::Form_Unload() {
     mysave();
+    // The search dialogs belong to the editor: they go with it.
+    myhide();
     storeScreens();
     abortFlag = drawing::kAbortCode;  // a drawing run in progress stops at its next yield
     showMenuWindow();
@@ -151,8 +151,8 @@ void Frm編集::送受信_Click() {
     hide();
 }
 
-void Frm編集::showMenuWindow() { menuWindow().show(); }
-void Frm編集::showTransferWindow() { transferWindow().show(); }
+void Frm編集::showMenuWindow() { appWindow(WindowId::Menu).showWindow(); }
+void Frm編集::showTransferWindow() { appWindow(WindowId::Transfer).showWindow(); }
 
 void Frm編集::showEveryControl(bool skipEmptyCaptions) {
     for (QWidget* c : controls()) {

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QTimer>
 
-#include "app/frm_menu.h"
 #include "app/windows.h"
 #include "drawing/work_file.h"
 #include "editor/fileload.h"
@@ -73,7 +72,7 @@ public:
     void offerSave() override { w_.mysave(); }
     void forgetSearchPosition() override { w_.forgetSearchPosition(); }
     void leaveToMenu() override {
-        menuWindow().show();
+        appWindow(WindowId::Menu).showWindow();
         w_.hide();
     }
     void refreshListingKeyCatcher() override {

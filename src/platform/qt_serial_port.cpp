@@ -3,9 +3,20 @@
 #include <QStringList>
 #include "platform/port_map.h"
 
+#include <QThread>
+
 #ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
 #include <termios.h>
 #endif
+
+namespace {
+constexpr char kEofChar = 0x1A;
+constexpr char kXon = 0x11;
+constexpr char kXoff = 0x13;
+// Longest single nap while waiting for the system's output queue to drain.
+constexpr int kDrainNapMs = 5;
+}  // namespace
 
 QString handshakingName(SerialPort::Handshaking h) {
     switch (h) {
@@ -18,13 +29,9 @@ QString handshakingName(SerialPort::Handshaking h) {
 }
 
 QtSerialPort::QtSerialPort() : dev_(std::make_unique<QSerialPort>()) {
-    QObject::connect(dev_.get(), &QSerialPort::readyRead, [this] {
-        if (callback_) callback_(Event::Receive);
-    });
+    QObject::connect(dev_.get(), &QSerialPort::readyRead, [this] { onReadyRead(); });
     QObject::connect(dev_.get(), &QSerialPort::errorOccurred,
-                     [this](QSerialPort::SerialPortError e) {
-                         if (e != QSerialPort::NoError && callback_) callback_(Event::Error);
-                     });
+                     [this](QSerialPort::SerialPortError e) { onError(e); });
     parseSettings(settings_, &line_);
 }
 
@@ -66,13 +73,23 @@ bool QtSerialPort::setSettings(const QString& settings) {
     if (!parseSettings(settings, &s)) return false;
     settings_ = settings;
     line_ = s;
-    if (isOpen()) applyLine();
+    if (isOpen()) {
+        configuring_ = true;
+        applyLine();
+        dev_->clearError();
+        configuring_ = false;
+    }
     return true;
 }
 
 void QtSerialPort::setHandshaking(Handshaking h) {
     handshaking_ = h;
-    if (isOpen()) applyFlowControl();
+    if (isOpen()) {
+        configuring_ = true;
+        applyFlowControl();
+        dev_->clearError();
+        configuring_ = false;
+    }
 }
 
 void QtSerialPort::applyLine() {
@@ -83,44 +100,47 @@ void QtSerialPort::applyLine() {
 }
 
 void QtSerialPort::applyFlowControl() {
-    switch (handshaking_) {
-    case Handshaking::None: dev_->setFlowControl(QSerialPort::NoFlowControl); break;
-    case Handshaking::XonXoff: dev_->setFlowControl(QSerialPort::SoftwareControl); break;
-    case Handshaking::RtsCts:
-    case Handshaking::RtsXonXoff: dev_->setFlowControl(QSerialPort::HardwareControl); break;
-    }
+    const bool rts = handshaking_ == Handshaking::RtsCts || handshaking_ == Handshaking::RtsXonXoff;
+    const bool xon = handshaking_ == Handshaking::XonXoff || handshaking_ == Handshaking::RtsXonXoff;
+    dev_->setFlowControl(rts ? QSerialPort::HardwareControl : QSerialPort::NoFlowControl);
 #ifdef Q_OS_UNIX
-    // QSerialPort knows one flow control at a time; RTS + XON/XOFF adds the
-    // software flow bits on top of the hardware one.
-    if (handshaking_ == Handshaking::RtsXonXoff && dev_->isOpen()) {
-        termios t{};
-        int fd = int(dev_->handle());
-        if (fd >= 0 && ::tcgetattr(fd, &t) == 0) {
-            t.c_iflag |= IXON | IXOFF;
-            ::tcsetattr(fd, TCSANOW, &t);
-        }
+    termios t{};
+    const int fd = int(dev_->handle());
+    if (fd >= 0 && ::tcgetattr(fd, &t) == 0) {
+        t.c_iflag &= ~tcflag_t(IXON | IXOFF | IXANY);
+        if (xon) t.c_iflag |= IXON | IXOFF;
+        // XON is DC1, XOFF DC3, whatever the device had before.
+        t.c_cc[VSTART] = kXon;
+        t.c_cc[VSTOP] = kXoff;
+        ::tcsetattr(fd, TCSANOW, &t);
     }
+#else
+    if (xon && !rts) dev_->setFlowControl(QSerialPort::SoftwareControl);
 #endif
-    if (handshaking_ == Handshaking::None || handshaking_ == Handshaking::XonXoff)
-        dev_->setRequestToSend(true);
+    if (!rts) dev_->setRequestToSend(true);
 }
 
-QString QtSerialPort::deviceName() const { return serialDeviceName(number_); }
+QString QtSerialPort::deviceName() const {
+    return fixedDevice_.isEmpty() ? serialDeviceName(number_) : fixedDevice_;
+}
 
 bool QtSerialPort::open() {
     if (isOpen()) return true;
     openDevice_ = deviceName();
     dev_->setPortName(openDevice_);
     applyLine();
-    if (!dev_->open(QIODevice::ReadWrite)) {
-        dev_->clearError();
-        return false;
+    configuring_ = true;
+    const bool ok = dev_->open(QIODevice::ReadWrite);
+    if (ok) {
+        scanned_ = 0;
+        applyLine();
+        applyFlowControl();
+        // A line without modem pins (a pseudo-terminal) refuses DTR; no matter.
+        dev_->setDataTerminalReady(true);
     }
-    applyLine();
-    applyFlowControl();
-    dev_->setDataTerminalReady(true);
     dev_->clearError();
-    return true;
+    configuring_ = false;
+    return ok;
 }
 
 void QtSerialPort::close() {
@@ -137,10 +157,79 @@ qint64 QtSerialPort::write(const QByteArray& bytes) {
 
 QByteArray QtSerialPort::readAll() {
     if (!isOpen()) return {};
+    scanned_ = 0;
     return dev_->readAll();
 }
 
+void QtSerialPort::onReadyRead() {
+    const qint64 avail = dev_->bytesAvailable();
+    bool eof = false;
+    if (avail > scanned_) {
+        const QByteArray all = dev_->peek(avail);
+        for (qint64 i = scanned_; i < all.size() && !eof; ++i) eof = (all[i] & 0x7F) == kEofChar;
+        scanned_ = all.size();
+    }
+    if (callback_) callback_(Event::Receive);
+    if (eof && callback_) callback_(Event::Eof);
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError e) {
+    // Failures while opening or setting up the line are results, not events.
+    if (e == QSerialPort::NoError || configuring_) return;
+    if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && dev_->isOpen()) {
+        // The device went away (a pulled adapter reads as an error or as an end
+        // that never stops): let it go, so that the port can be opened again.
+        dev_->close();
+    }
+    dev_->clearError();
+    if (callback_) callback_(Event::Error);
+}
+
 qint64 QtSerialPort::bytesToWrite() const { return isOpen() ? dev_->bytesToWrite() : 0; }
+
+qint64 QtSerialPort::pendingOutput() const {
+    if (!isOpen()) return 0;
+    qint64 n = dev_->bytesToWrite();
+#ifdef Q_OS_UNIX
+    int queued = 0;
+    if (::ioctl(int(dev_->handle()), TIOCOUTQ, &queued) == 0 && queued > 0) n += queued;
+#endif
+    return n;
+}
+
+bool QtSerialPort::waitForOutput(int msecs) {
+    if (!isOpen()) return false;
+    const qint64 before = pendingOutput();
+    if (before == 0) return false;
+    if (dev_->bytesToWrite() > 0) {
+        dev_->waitForBytesWritten(msecs);
+    } else {
+        // Only the system's queue is left: it drains at the line's speed.
+        QThread::msleep(qMin(msecs, kDrainNapMs));
+    }
+    return isOpen() && pendingOutput() < before;
+}
+
+void QtSerialPort::discardOutput() {
+    if (!isOpen()) return;
+    dev_->clear(QSerialPort::Output);
+#ifdef Q_OS_UNIX
+    // Output held by a received XOFF resumes only by XON or when XON/XOFF is
+    // switched off (tcflow(TCOON) lifts only its own hold): switch it off and
+    // on again.
+    const int fd = int(dev_->handle());
+    termios t{};
+    if (::tcgetattr(fd, &t) == 0 && (t.c_iflag & IXON)) {
+        termios off = t;
+        off.c_iflag &= ~tcflag_t(IXON);
+        ::tcsetattr(fd, TCSANOW, &off);
+        ::tcsetattr(fd, TCSANOW, &t);
+    }
+    ::tcflow(fd, TCOON);
+#endif
+}
+
+qintptr QtSerialPort::nativeHandle() const { return isOpen() ? qintptr(dev_->handle()) : -1; }
 
 bool QtSerialPort::waitForBytesWritten(int msecs) {
     return isOpen() && dev_->waitForBytesWritten(msecs);

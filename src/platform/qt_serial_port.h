@@ -1,7 +1,21 @@
 #pragma once
 // The serial line on QSerialPort.  Settings are kept as the text the windows set
 // ("9600,e,7,1") and applied to the device whenever it is (or becomes) open.  The
-// port number names the device through serialDeviceName() at each open.
+// port number names the device through serialDeviceName() at each open, unless a
+// fixed device was given (the command-line tool's --port).
+//
+// Flow control: QSerialPort offers one kind at a time, so XON/XOFF is left to the
+// operating system's line discipline (termios IXON | IXOFF, without IXANY) in
+// both the XON/XOFF and the RTS + XON/XOFF modes, on top of RTS/CTS (CRTSCTS) in
+// the latter.  The system stops our output the moment the controller's XOFF
+// arrives, even for bytes already handed to it, and it takes DC1/DC3 out of the
+// received stream: in those modes a receiver never sees DC3 ("road stop 13H"
+// can only come in the modes without XON/XOFF).
+//
+// Received data: one Receive event per arrival (threshold 1), read whole with
+// readAll(); bytes as they came, nothing decoded.  End-of-file detection is
+// always on: a 0x1A among the new bytes (parity bit ignored) adds an Eof event.
+// RTS and DTR are switched on at open (RTS stays with the driver under RTS/CTS).
 #include <QSerialPort>
 #include <memory>
 #include "platform/serial_port.h"
@@ -24,6 +38,16 @@ public:
     qint64 write(const QByteArray& bytes) override;
     QByteArray readAll() override;
     void setEventCallback(std::function<void(Event)> cb) override { callback_ = std::move(cb); }
+    qint64 pendingOutput() const override;
+    bool waitForOutput(int msecs) override;
+    void discardOutput() override;
+
+    // A fixed device instead of the one the port number maps to (empty: map
+    // the number again).  Takes effect at the next open.
+    void setDevice(const QString& path) { fixedDevice_ = path; }
+    // The operating system's handle of the open device (-1 when closed), for
+    // checks of the line settings.
+    qintptr nativeHandle() const;
 
     // For a sender that must wait while flow control holds the line.
     qint64 bytesToWrite() const;
@@ -47,6 +71,8 @@ public:
 private:
     void applyLine();
     void applyFlowControl();
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError e);
     std::unique_ptr<QSerialPort> dev_;
     QString settings_ = QStringLiteral("9600,e,7,1");
     LineSettings line_;
@@ -54,6 +80,9 @@ private:
     int number_ = 1;
     QString openDevice_;
     std::function<void(Event)> callback_;
+    QString fixedDevice_;
+    bool configuring_ = false;  // open() or a settings change at work
+    qint64 scanned_ = 0;  // received bytes already looked at for end-of-file
 };
 
 // Display name of a handshaking mode: "None", "XOnXoff", "RTS", "RTSXOnXOff".

@@ -32,6 +32,11 @@ public:
         slave_ = -1;
     }
     QString slavePath() const { return slavePath_; }
+    // The controller side goes away (a cable pulled, an adapter unplugged).
+    void closeMaster() {
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
+    }
     QByteArray read(int want, int timeoutMs = 3000) {
         QByteArray got;
         QElapsedTimer t;
@@ -43,6 +48,19 @@ public:
                 ssize_t n = ::read(master_, buf, sizeof buf);
                 if (n > 0) got.append(buf, int(n));
             }
+        }
+        return got;
+    }
+    // Whatever the application has written so far, without waiting.
+    QByteArray readAvailable() {
+        QByteArray got;
+        char buf[4096];
+        for (;;) {
+            pollfd p{master_, POLLIN, 0};
+            if (::poll(&p, 1, 0) <= 0 || !(p.revents & POLLIN)) break;
+            ssize_t n = ::read(master_, buf, sizeof buf);
+            if (n <= 0) break;
+            got.append(buf, int(n));
         }
         return got;
     }

@@ -140,3 +140,22 @@ TEST(ArcDrawing, QueryAnswersForAKnownCircle) {
     mycircle(r.g, 2000, 5000, 2500, 4500, 500, kCyan);
     EXPECT_FALSE(r.surf.ops().isEmpty());
 }
+
+TEST(ArcDrawing, HugeArcPlotsOnlyWhatTheSurfaceShows) {
+    GeoRig r;
+    // Radius 1e8 twips, centre (7200, 5000 + 1e8): the arc's top passes through
+    // (7200, 5000), its ends 0.5 rad either side of it (sin .5 = .4794255386,
+    // cos .5 = .8775825619).  A plain walk would set some 1.1e8 points; about
+    // 14400 / .891 (the spacing, 1/10^0.05 twips) = 16160 fall on the surface.
+    const double r8 = 1e8;
+    const double dx = r8 * 0.4794255386, y = 5000 + r8 - r8 * 0.8775825619;
+    mycircle(r.g, 7200 - dx, y, 7200 + dx, y, r8, kCyan);
+    const QStringList points = r.ops("point");
+    EXPECT_GT(points.size(), 15000);
+    EXPECT_LT(points.size(), 17000);
+    for (const QString& op : points) {
+        const GeoRig::Op o = GeoRig::parse(op);
+        ASSERT_TRUE(o.n[0] >= 0 && o.n[0] <= 14400 && o.n[1] >= 0 && o.n[1] <= 10800)
+            << op.toStdString();
+    }
+}

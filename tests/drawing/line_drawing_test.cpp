@@ -125,3 +125,18 @@ TEST(LineDrawing, NothingReachesTheSurfaceFromValuesThatAreNotNumbers) {
     myline(r.g, 0, 0, 1e308, 1e308, colour::kRed);  // scaled beyond the double range
     EXPECT_TRUE(r.surf.ops().isEmpty());
 }
+
+TEST(LineDrawing, FarReachingMoveTracesOnlyWhatTheSurfaceShows) {
+    GeoRig r;
+    r.g.fastForwardLimit = 0;
+    // 2e9 units at high speed would be 1e11 trace points; those on the surface
+    // (14400 twips at 10 per unit, one every .0199 units) are about 72000.
+    myline(r.g, -1e9, 0, 1e9, 0, colour::kYellow);
+    const qsizetype n = r.ops("point").size();
+    EXPECT_GT(n, 50000);
+    EXPECT_LT(n, 100000);
+    for (const QString& op : r.ops("point")) {
+        const GeoRig::Op o = GeoRig::parse(op);
+        ASSERT_TRUE(o.n[0] >= 0 && o.n[0] <= 14400) << op.toStdString();
+    }
+}

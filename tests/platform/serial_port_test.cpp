@@ -10,6 +10,7 @@
 #include "common/temp_home.h"
 #include "platform/port_map.h"
 #include "platform/qt_serial_port.h"
+#include <termios.h>
 
 
 TEST(SerialSettings, TextIsCheckedAndKeptAsWritten) {
@@ -140,4 +141,54 @@ TEST(SerialPortOpen, SettingsAndHandshakingApplyToAnOpenPort) {
     ASSERT_TRUE(p.waitForBytesWritten(3000));
     EXPECT_EQ(pty.read(1), QByteArray("A"));
     p.close();
+}
+
+TEST(SerialPortOpen, FlowControlModesSetTheLineDiscipline) {
+    TempHome home;
+    Pty pty;
+    ASSERT_TRUE(pty.ok());
+    QtSerialPort p;
+    p.setDevice(pty.slavePath());
+    pty.dropOwnSlave();
+    ASSERT_TRUE(p.open());
+    using H = SerialPort::Handshaking;
+    const struct { H h; bool crtscts, xon; } modes[] = {
+        {H::RtsXonXoff, true, true}, {H::None, false, false},
+        {H::RtsCts, true, false},    {H::XonXoff, false, true},
+    };
+    for (const auto& m : modes) {
+        p.setHandshaking(m.h);
+        termios t{};
+        ASSERT_EQ(::tcgetattr(int(p.nativeHandle()), &t), 0);
+        EXPECT_EQ((t.c_cflag & CRTSCTS) != 0, m.crtscts) << int(m.h);
+        EXPECT_EQ((t.c_iflag & (IXON | IXOFF)) == (IXON | IXOFF), m.xon) << int(m.h);
+        EXPECT_EQ(t.c_iflag & IXANY, 0u) << int(m.h);  // only XON restarts the output
+        if (m.xon) {  // the test's pty starts with no flow characters at all
+            EXPECT_EQ(t.c_cc[VSTART], 0x11);
+            EXPECT_EQ(t.c_cc[VSTOP], 0x13);
+        }
+    }
+    p.close();
+    EXPECT_EQ(p.nativeHandle(), -1);
+}
+
+TEST(SerialPortOpen, ALostDeviceIsReportedAndLetGo) {
+    TempHome home;
+    auto pty = std::make_unique<Pty>();
+    QtSerialPort p;
+    p.setDevice(pty->slavePath());
+    pty->dropOwnSlave();
+    ASSERT_TRUE(p.open());
+    QList<SerialPort::Event> events;
+    p.setEventCallback([&](SerialPort::Event e) { events << e; });
+    pty->closeMaster();
+    QElapsedTimer t;
+    t.start();
+    while (p.isOpen() && t.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(p.isOpen());
+    EXPECT_TRUE(events.contains(SerialPort::Event::Error));
+    // Once the device is back the port opens again.
+    Pty again;
+    p.setDevice(again.slavePath());
+    EXPECT_TRUE(p.open());
 }

@@ -135,4 +135,8 @@ TEST_F(SearchDialogsTest, ReadoutSearchTakesTheSelectionAndMyhidePutsAllAway) {
     // Put away, not cancelled: both items open their dialogs again.
     EXPECT_TRUE(w.検索->isEnabled());
     EXPECT_TRUE(w.読出しファイル内検索->isEnabled());
+    // Closing the editor takes its dialogs along.
+    w.検索->trigger();
+    w.終了_Click();
+    EXPECT_FALSE(w.findDialog().isVisible());
 }

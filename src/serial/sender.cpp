@@ -1,0 +1,116 @@
+#include "serial/sender.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include "platform/event_pump.h"
+#include "platform/serial_port.h"
+#include "serial/iso_code.h"
+#include "serial/send_plan.h"
+#include "serial/transfer_texts.h"
+#include "serial/transfer_view.h"
+
+namespace transfer {
+
+namespace {
+
+const QByteArray kLfBytes(1, iso::kLf);
+const QByteArray kPercentLine =
+    QByteArray(1, char(iso::withEvenParity(quint8(iso::kPercent)))) + kLfBytes;
+
+enum class Step { Ok, Stalled, Stopped };
+
+class Loop {
+public:
+    Loop(SerialPort& port, EventPump& pump, const SendOptions& o) : port_(port), pump_(pump), o_(o) {}
+
+    // A new line begins: its time starts now.
+    void startLine() { since_.start(); }
+
+    // Queues bytes and waits until no more than `ahead` bytes are left waiting.
+    Step put(const QByteArray& bytes, qint64 ahead) {
+        if (port_.write(bytes) != bytes.size()) return Step::Stalled;
+        return waitUntil(ahead);
+    }
+
+    Step waitUntil(qint64 ahead) {
+        while (port_.pendingOutput() > ahead) {
+            if (stopped()) return Step::Stopped;
+            if (!port_.isOpen() || since_.elapsed() > o_.stallLimitMs) return Step::Stalled;
+            port_.waitForOutput(kSendWaitSliceMs);
+            pump_.yield();
+        }
+        return stopped() ? Step::Stopped : Step::Ok;
+    }
+
+    bool stopped() const { return o_.stopRequested && o_.stopRequested(); }
+
+private:
+    SerialPort& port_;
+    EventPump& pump_;
+    const SendOptions& o_;
+    QElapsedTimer since_;
+};
+
+}  // namespace
+
+SendResult sendFile(const QString& file, SerialPort& port, const QString& portName,
+                    TransferView& view, EventPump& pump, const SendOptions& options) {
+    SendResult r;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        r.message = unreadableFileMessage(file);
+        return r;
+    }
+    const QByteArray bytes = f.readAll();
+    f.close();
+    const PlanResult planned = planSend(bytes);
+    if (planned.empty) {
+        r.message = emptySendFileMessage(file);
+        return r;
+    }
+    if (!planned.refusal.isEmpty()) {
+        r.message = planned.refusal;
+        return r;
+    }
+    const SendPlan& plan = planned.plan;
+    const int n = int(plan.lines.size());
+    r.lines = n;
+    if (!port.isOpen() && !port.open()) {
+        r.message = portNotOpenMessage(portName);
+        return r;
+    }
+    view.print(totalLinesText(n), true);
+
+    Loop loop(port, pump, options);
+    auto finish = [&](Step s) {
+        port.discardOutput();
+        r.outcome = s == Step::Stopped ? SendOutcome::Stopped : SendOutcome::Abandoned;
+        r.message = s == Step::Stopped ? QString() : kAbandonMessage;
+        return r;
+    };
+    loop.startLine();
+    if (plan.leadingPercent) {
+        if (Step s = loop.put(kPercentLine, options.aheadBytes); s != Step::Ok) return finish(s);
+    }
+    for (int i = 0; i < n; ++i) {
+        if (i % kRemainingEvery == 0) view.print(remainingLinesText(n - i), true);
+        view.print(plan.lines[i], true);
+        loop.startLine();
+        if (Step s = loop.put(plan.coded[i], options.aheadBytes); s != Step::Ok) return finish(s);
+        if (Step s = loop.put(kLfBytes, options.aheadBytes); s != Step::Ok) return finish(s);
+        pump.yield();
+    }
+    loop.startLine();
+    if (plan.trailingPercent) {
+        if (Step s = loop.put(kPercentLine, options.aheadBytes); s != Step::Ok) return finish(s);
+    }
+    // Done only when the last byte has left.
+    if (Step s = loop.waitUntil(0); s != Step::Ok) return finish(s);
+    view.print(remainingLinesText(0), true);
+    r.outcome = SendOutcome::Sent;
+    r.message = sendDoneText(file, n);
+    view.print(r.message, true);
+    return r;
+}
+
+}  // namespace transfer

@@ -1,0 +1,118 @@
+// Sending to a controller on a pseudo-terminal: what arrives, flow control, and
+// a controller that stops taking data.
+#include <QTest>
+
+#include "platform/event_pump.h"
+#include "serial/sender.h"
+#include "serial/transfer_texts.h"
+#include "serial_rig.h"
+
+using namespace transfer;
+
+namespace {
+
+// The test's controller runs at every yield of the sending loop.
+struct Controller {
+    PtyLine line;
+    ScriptedPump pump;
+    QByteArray got;
+    Controller() {
+        pump.setIdle([this] { got += line.pty.readAvailable(); });
+    }
+    SendResult send(const QByteArray& contents, SendOptions o = {}) {
+        const QString f = line.home.write("a.sp2", contents);
+        SendResult r = sendFile(f, line.port, "COM1", view, pump, o);
+        got += line.pty.read(1 << 20, 300);
+        return r;
+    }
+    RecordingView view;
+};
+
+QByteArray lines(int n) {
+    QByteArray b;
+    for (int i = 0; i < n; ++i) b += "G1X10.Z-20.F.1\n";
+    return b;
+}
+
+}  // namespace
+
+TEST(SendOnPty, FramedWhenMissingParityBitsLfOnlyAndProgress) {
+    Controller c;
+    SendResult r = c.send("O1\r\nAC\r\n");
+    EXPECT_EQ(r.outcome, SendOutcome::Sent);
+    EXPECT_EQ(c.got, QByteArray("\xA5\x0A\xCF\xB1\x0A\x41\xC3\x0A\xA5\x0A"));
+    const QString done = c.line.home.file("a.sp2") + "  総行数 2   送信完了";
+    EXPECT_EQ(r.message, done);
+    EXPECT_EQ(c.view.printed, "総行数 2\n残り行数 2\nO1\nAC\n残り行数 0\n" + done + "\n");
+
+    c.got.clear();
+    EXPECT_EQ(c.send("%\nO1\n%\n").outcome, SendOutcome::Sent);
+    EXPECT_EQ(c.got, QByteArray("\xA5\x0A\xCF\xB1\x0A\xA5\x0A"));
+}
+
+TEST(SendOnPty, XoffPausesAndXonResumesWithNothingLostOrRepeated) {
+    Controller c;
+    int phase = 0, quietYields = 0;
+    qsizetype pausedAt = 0;
+    c.pump.setIdle([&] {
+        const QByteArray now = c.line.pty.readAvailable();
+        c.got += now;
+        if (phase == 0 && c.got.size() >= 300) {
+            c.line.pty.write("\x13");
+            phase = 1;
+        } else if (phase == 1) {
+            // Held: the loop waits with bytes it cannot get out, and nothing comes.
+            const bool waiting = c.line.port.pendingOutput() > kSendAheadBytes;
+            quietYields = now.isEmpty() && waiting ? quietYields + 1 : 0;
+            if (quietYields == 10) {
+                pausedAt = c.got.size();
+                c.line.pty.write("\x11");
+                phase = 2;
+            }
+        }
+    });
+    const QByteArray file = lines(200);
+    SendResult r = c.send(file);
+    EXPECT_EQ(r.outcome, SendOutcome::Sent);
+    EXPECT_EQ(phase, 2);
+    // 200 lines of 15 bytes, with "%" LF before and after.
+    EXPECT_EQ(c.got.size(), 2 + 200 * 15 + 2);
+    EXPECT_LT(pausedAt, 2000);
+    QByteArray coded("\xA5\x0A");
+    for (int i = 0; i < 200; ++i) coded += QByteArray("\x47\xB1\xD8\xB1\x30\x2E\x5A\x2D\xB2\x30\x2E\xC6\x2E\xB1\x0A");
+    coded += "\xA5\x0A";
+    EXPECT_EQ(c.got, coded);
+}
+
+TEST(SendOnPty, StalledControllerAbandonsAndThePortWorksAgain) {
+    Controller c;
+    ASSERT_TRUE(c.line.pty.write("\x13"));  // XOFF, and no XON ever
+    QTest::qWait(50);  // a moment for the line to take it
+    SendOptions fast;
+    fast.stallLimitMs = 200;
+    SendResult r = c.send(lines(200), fast);
+    EXPECT_EQ(r.outcome, SendOutcome::Abandoned);
+    EXPECT_EQ(r.message, "NCが受信になっていないかケーブルがつながれていないか\n"
+                         "通信が異常です 処理を中断終了します");
+    EXPECT_LT(c.got.size(), 1000);
+    // The held output was dropped: the next send goes out whole.
+    c.got.clear();
+    EXPECT_EQ(c.send("%\nAC\n%\n").outcome, SendOutcome::Sent);
+    EXPECT_EQ(c.got, QByteArray("\xA5\x0A\x41\xC3\x0A\xA5\x0A"));
+}
+
+TEST(SendOnPty, NothingGoesOutForEmptyOrRefusedFilesOrWithoutAPort) {
+    Controller c;
+    SendResult r = c.send("");
+    EXPECT_EQ(r.outcome, SendOutcome::NotSent);
+    EXPECT_EQ(r.message, "ファイル" + c.line.home.file("a.sp2") + "は空です");
+    r = c.send("O1\n(あ)\n");
+    EXPECT_EQ(r.outcome, SendOutcome::NotSent);
+    EXPECT_TRUE(r.message.startsWith("2行目に"));
+    EXPECT_TRUE(c.got.isEmpty());
+    EXPECT_TRUE(c.view.printed.isEmpty());
+    QtSerialPort nowhere;  // port 1 maps to nothing in a test
+    c.line.home.write("a.sp2", "O1\n");
+    r = sendFile(c.line.home.file("a.sp2"), nowhere, "COM1", c.view, c.pump);
+    EXPECT_EQ(r.message, "通信ポートCOM1を開けません\n通信設定とケーブルを確かめてください");
+}
