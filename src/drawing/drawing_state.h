@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "drawing/geometry_mailbox.h"
+#include "drawing/macro_variables.h"
 #include "platform/colour.h"
 
 namespace drawing {
@@ -29,6 +30,8 @@ inline constexpr int kAreaIdle = 0;
 inline constexpr int kAreaWantUpperLeft = 1;
 inline constexpr int kAreaWantLowerRight = 2;
 inline constexpr int kAreaChosen = 3;
+
+static_assert(kMaxMacroLevel + 1 == MacroVariables::kLevels);
 
 }  // namespace drawing
 
@@ -78,6 +81,9 @@ struct DrawingState {
     GeometryMailbox geometry;
 
     bool running = false;       // a run is in progress (key and mouse belong to it)
+
+    // Macro variables (common and local); emptied when a run starts.
+    MacroVariables variables;
 
     // --- one run ---
     DrawingRunFields run;
