@@ -7,7 +7,10 @@
 #include <QStringList>
 
 #include "drawing/drawing_state.h"
+#include "drawing/geometry_context.h"
+#include "drawing/macro_io.h"
 
+class MacroVariables;
 class Surface;
 class Dialogs;
 class Pacer;
@@ -43,6 +46,14 @@ public:
     virtual Dialogs& dialogs() = 0;
     // Paces traced drawing and the busy delays of the arc plotting.
     virtual Pacer& pacer() = 0;
+    // What the line, arc and corner procedures see, for a move drawn under the
+    // given compensation offset.
+    virtual GeometryContext geometry(int compensationOffset) = 0;
+
+    // The macro variables (kept with the window) and where they show their
+    // messages and their monitor.
+    virtual MacroVariables& variables() = 0;
+    virtual MacroIo macroIo() = 0;
 
     // The block's text is taken up: program text display, block count, and a
     // "(STOP)" line switches to step mode.

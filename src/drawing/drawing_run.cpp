@@ -253,6 +253,22 @@ DrawView DrawingRun::view() const {
     return v;
 }
 
+GeometryContext DrawingRun::geometry(int compensationOffset) {
+    GeometryContext g{surface(), dialogs(), state_.geometry, state_.speedDelay, &pacer_};
+    g.originX = state_.originX;
+    g.originY = state_.originY;
+    g.scale = state_.scale;
+    g.fastForwardLimit = state_.run.fastForwardLimit;
+    g.blockCount = state_.run.blockCount;
+    g.compensationOffset = compensationOffset;
+    g.axisSign = state_.run.axisSign;
+    return g;
+}
+
+MacroIo DrawingRun::macroIo() {
+    return MacroIo{dialogs(), &surface(), state_.run.programName};
+}
+
 void DrawingRun::takeUpBlock(const QString& line) {
     DrawingRunFields& f = state_.run;
     if (state_.programDisplay) programDisplayRow(line);

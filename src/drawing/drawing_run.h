@@ -106,6 +106,9 @@ private:
     Surface& surface() override;
     Dialogs& dialogs() override;
     Pacer& pacer() override { return pacer_; }
+    GeometryContext geometry(int compensationOffset) override;
+    MacroVariables& variables() override { return state_.variables; }
+    MacroIo macroIo() override;
     void takeUpBlock(const QString& line) override;
     bool passM30(const QString& line) override;
     void showEndPointInProgramDisplay() override;

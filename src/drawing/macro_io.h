@@ -24,6 +24,9 @@ struct MacroText {
     QString text;                   // the value text; empty when there is none
     bool assignmentTarget = false;  // myatai stopped at "#n=" (no value)
     std::optional<QString> fault;   // set: the run ends with this message
+    // The fault is an arithmetic fault of the evaluator (the run names the
+    // block it happened in).
+    bool arithmetic = false;
 
     bool failed() const { return fault.has_value(); }
     static MacroText value(const QString& t) { return MacroText{t, false, std::nullopt}; }

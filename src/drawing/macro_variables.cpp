@@ -126,8 +126,10 @@ MacroText MacroVariables::readValue(int number, int level, const MacroIo& io) {
         if (r->contains(u'-')) return MacroText::value(QStringLiteral("[") + *r + QStringLiteral("]"));
         return MacroText::value(*r);
     } catch (const EvalFault& e) {
-        return MacroText::failure(
+        MacroText t = MacroText::failure(
             text::variableNotComputable(number, stored, QString::fromUtf8(e.what())));
+        t.arithmetic = true;
+        return t;
     }
 }
 

@@ -1,6 +1,13 @@
 #pragma once
-// The NC block interpreter of the drawing run.
+// The NC block interpreter of the drawing run: one block at a time, in the
+// order of its checks (macro calls, program number, braces, block skip,
+// compensation and dwell, the G word and its colour, finishing and turning
+// cycles, statements and assignments, comment brackets, the words of the move,
+// the move, the end of the move).
 #include "drawing/block_interpreter.h"
+#include "drawing/interpreter_state.h"
+
+class BlockValues;
 
 class NcBlockInterpreter : public BlockInterpreter {
 public:
@@ -8,5 +15,12 @@ public:
     void beginPass(BlockContext& ctx) override;
     BlockStep interpret(BlockContext& ctx) override;
     void returnedFromCall(BlockContext& ctx) override;
-    bool cornerPending() const override { return false; }
+    bool cornerPending() const override { return state_.pending.has_value(); }
+
+private:
+    BlockStep interpretBlock(BlockContext& ctx, BlockValues& values);
+    BlockStep finishingCycle(BlockContext& ctx, BlockValues& values);
+    BlockStep endOfMove(BlockContext& ctx, BlockValues& values);
+
+    InterpreterState state_;
 };

@@ -73,3 +73,23 @@ TEST(CheckCli, FileErrorsGiveStatusTwoAndTheOtherFilesAreStillChecked) {
     const QString noProgram = writeFileBytes(dir.filePath("empty.NC"), "(no program here)\r\n");
     EXPECT_EQ(runCli({"check", noProgram}).exitCode, 2);
 }
+
+TEST(CheckCli, AMessageInACalledProgramNamesTheCalledProgram) {
+    QTemporaryDir dir;
+    // O0012 divides by its argument A; O0001 calls it with A0.
+    const QString a = writeFileBytes(dir.filePath("call.NC"),
+                                     "%\r\n"
+                                     "O0001(MAIN)\r\n"
+                                     "G65 P12 A0\r\n"
+                                     "M30\r\n"
+                                     "%\r\n"
+                                     "O0012(SUB)\r\n"
+                                     "G00 X10.\r\n"
+                                     "G01 X[10/#1]\r\n"
+                                     "%\r\n");
+    CliResult r = runCli({"check", a});
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.outLines().contains(
+        a + ":O0012(SUB):3: 演算エラーです 描画を終了します\\nG01 X[10/#1]"))
+        << r.out.toStdString();
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The move of a block whose end point has been read: the return to the
+// reference point, an arc, a corner left waiting by the block before, this
+// block's own corner (kept for the next block), or a straight move.
+#include <QString>
+
+class BlockContext;
+class BlockValues;
+struct CornerWords;
+struct InterpreterState;
+
+void drawMove(BlockContext& ctx, InterpreterState& state, BlockValues& values,
+              const CornerWords& corner);
+
+// The rapid line back to (h, v) at the end of a finishing pass.
+void drawReturnLine(BlockContext& ctx, InterpreterState& state, BlockValues& values,
+                    const QString& h, const QString& v);
