@@ -13,7 +13,7 @@ jobs=${JOBS:-2}
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTSSNC_BENCH=ON >/dev/null
 cmake --build "$build" -j"$jobs" --target tssnc-cli pace_bench >/dev/null
-cli=$build/src/cli/tssnc-cli
+cli=$build/tssnc-cli
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 

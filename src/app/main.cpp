@@ -5,6 +5,7 @@
 #include "app/single_instance.h"
 #include "app/windows.h"
 #include "platform/gui_fonts.h"
+#include "platform/gui_qt_japanese.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     if (!acquireSingleInstance()) return 0;
     // Every box and dialog in the face the screens were laid out for.
     QApplication::setFont(uiFont(9));
+    installQtJapanese();
     // Hidden windows (the editor, the transfer window) must not end the program
     // when the last visible one closes; only the menu's exit does.
     QApplication::setQuitOnLastWindowClosed(false);

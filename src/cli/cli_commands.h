@@ -14,5 +14,10 @@ int cmdCheck(const QStringList& args, QTextStream& out);
 int cmdSend(const QStringList& args, QTextStream& out);
 int cmdReceive(const QStringList& args, QTextStream& out);
 
+// Returned by a subcommand whose arguments do not fit: the usage is printed and
+// the exit status is 2.  A subcommand that reports its own error (one line on
+// standard error) returns 2 itself.
+constexpr int kBadUsage = -2;
+
 // "message: TEXT" line for a box the command would have shown.
 void printMessageLine(QTextStream& out, const QString& text);

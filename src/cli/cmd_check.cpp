@@ -12,7 +12,8 @@ int cmdCheck(const QStringList& args, QTextStream& out) {
     CheckOptions opts;
     if (QString e = parseCheckOptions(args, opts); !e.isEmpty()) {
         err << "check: " << e << "\n";
-        return 2;
+        err.flush();
+        return kBadUsage;
     }
     bool fileError = false;
     bool anyMessage = false;

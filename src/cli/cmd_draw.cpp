@@ -28,7 +28,10 @@ int fail(const QString& text) {
 
 int cmdDraw(const QStringList& args, QTextStream& out) {
     DrawOptions opts;
-    if (QString e = parseDrawOptions(args, opts); !e.isEmpty()) return fail(e);
+    if (QString e = parseDrawOptions(args, opts); !e.isEmpty()) {
+        fail(e);
+        return kBadUsage;
+    }
 
     QStringList answers;
     if (!opts.answersPath.isEmpty()) {

@@ -7,7 +7,7 @@
 #include "platform/scripted_dialogs.h"
 
 int cmdEval(const QStringList& args, QTextStream& out) {
-    if (args.isEmpty()) return 2;
+    if (args.isEmpty()) return kBadUsage;
     for (const QString& expression : args) {
         ScriptedDialogs dialogs;
         std::optional<QString> result;

@@ -3,10 +3,10 @@
 #include "cli/store_cli.h"
 
 int cmdExtract(const QStringList& args, QTextStream& out) {
-    if (args.size() != 2) return 2;
+    if (args.size() != 2) return kBadUsage;
     bool ok = false;
     const int n = args.at(1).toInt(&ok);
-    if (!ok) return 2;
+    if (!ok) return kBadUsage;
     store::ProgramStore st;
     const int rc = storecli::readFile(st, args.at(0), out);
     if (rc != 0) return rc;

@@ -3,7 +3,7 @@
 #include "cli/store_cli.h"
 
 int cmdList(const QStringList& args, QTextStream& out) {
-    if (args.size() != 1) return 2;
+    if (args.size() != 1) return kBadUsage;
     store::ProgramStore st;
     const int rc = storecli::readFile(st, args.at(0), out);
     if (rc != 0) return rc;

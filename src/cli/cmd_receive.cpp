@@ -11,7 +11,7 @@
 int cmdReceive(const QStringList& args, QTextStream& out) {
     QTextStream err(stderr);
     TransferArgs a;
-    if (!parseTransferArgs(args, &a, err)) return 2;
+    if (!parseTransferArgs(args, &a, err)) return kBadUsage;
     auto port = transferPortFor(a);
     StderrView view(err);
     MessageLineDialogs boxes(out);

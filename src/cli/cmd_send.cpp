@@ -16,7 +16,7 @@ public:
 int cmdSend(const QStringList& args, QTextStream& out) {
     QTextStream err(stderr);
     TransferArgs a;
-    if (!parseTransferArgs(args, &a, err)) return 2;
+    if (!parseTransferArgs(args, &a, err)) return kBadUsage;
     auto port = transferPortFor(a);
     StderrView view(err);
     MessageLineDialogs boxes(out);

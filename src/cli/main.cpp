@@ -17,18 +17,17 @@ void printMessageLine(QTextStream& out, const QString& text) {
     out << "message: " << trace::escaped(text) << "\n";
 }
 
-static int usage(QTextStream& err) {
-    err << "usage: tssnc-cli eval EXPR...\n"
-           "       tssnc-cli list FILE\n"
-           "       tssnc-cli extract FILE N\n"
-           "       tssnc-cli readout FILE\n"
-           "       tssnc-cli draw FILE [--program NAME] [--lathe t|m] [--size WxH] [--png OUT.png]"
-           " [--trace OUT|-] [--answers FILE] [--max-blocks N]\n"
-           "       tssnc-cli check [--lathe t|m] FILE...\n"
-           "       tssnc-cli send FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n"
-           "       tssnc-cli receive FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n";
-    err.flush();
-    return 2;
+static void usage(QTextStream& s) {
+    s << "usage: tssnc-cli eval EXPR...\n"
+         "       tssnc-cli list FILE\n"
+         "       tssnc-cli extract FILE N\n"
+         "       tssnc-cli readout FILE\n"
+         "       tssnc-cli draw FILE [--program NAME] [--lathe t|m] [--size WxH] [--png OUT.png]"
+         " [--trace OUT|-] [--answers FILE] [--max-blocks N]\n"
+         "       tssnc-cli check [--lathe t|m] FILE...\n"
+         "       tssnc-cli send FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n"
+         "       tssnc-cli receive FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n";
+    s.flush();
 }
 
 // Run as root or from a service, the environment often has no runtime folder and
@@ -56,8 +55,15 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     QTextStream err(stderr);
-    if (args.isEmpty()) return usage(err);
+    if (args.isEmpty()) {
+        usage(err);
+        return 2;
+    }
     const QString cmd = args.takeFirst();
+    if (cmd == QLatin1String("--help")) {
+        usage(out);
+        return 0;
+    }
     int rc;
     if (cmd == QLatin1String("eval")) rc = cmdEval(args, out);
     else if (cmd == QLatin1String("list")) rc = cmdList(args, out);
@@ -67,8 +73,11 @@ int main(int argc, char** argv) {
     else if (cmd == QLatin1String("check")) rc = cmdCheck(args, out);
     else if (cmd == QLatin1String("send")) rc = cmdSend(args, out);
     else if (cmd == QLatin1String("receive")) rc = cmdReceive(args, out);
-    else return usage(err);
+    else rc = kBadUsage;
     out.flush();
-    if (rc == 2) usage(err);
+    if (rc == kBadUsage) {
+        usage(err);
+        return 2;
+    }
     return rc;
 }

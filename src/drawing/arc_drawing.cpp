@@ -140,15 +140,7 @@ namespace {
 
 std::optional<double> ask(const GeometryContext& g, double x1, double y1, double x2, double y2,
                           double r, colour::Rgb colour, double given, bool byY) {
-    GeometryMailbox& mb = g.mailbox;
-    mb.clearQuery();
-    if (!std::isfinite(given)) return std::nullopt;
-    (byY ? mb.queryY : mb.queryX) = nt::str(given);
-    mycircle(g, x1, y1, x2, y2, r, colour);
-    const QString answer = byY ? mb.queryX : mb.queryY;
-    mb.clearQuery();
-    if (answer.isEmpty()) return std::nullopt;
-    return nt::val(answer);
+    return g.mailbox.ask(given, byY, QString(), [&] { mycircle(g, x1, y1, x2, y2, r, colour); });
 }
 
 }  // namespace

@@ -281,16 +281,8 @@ namespace {
 std::optional<double> askFillet(const GeometryContext& g, double x1, double y1, double x2,
                                 double y2, double x3, double y3, double r, int mode,
                                 double given, bool byY) {
-    GeometryMailbox& mb = g.mailbox;
-    mb.clearQuery();
-    if (!std::isfinite(given)) return std::nullopt;
-    (byY ? mb.queryY : mb.queryX) = nt::str(given);
-    mb.queryMode = nt::str(mode);
-    mycircleR(g, x1, y1, x2, y2, x3, y3, r);
-    const QString answer = byY ? mb.queryX : mb.queryY;
-    mb.clearQuery();
-    if (answer.isEmpty()) return std::nullopt;
-    return nt::val(answer);
+    return g.mailbox.ask(given, byY, nt::str(mode),
+                         [&] { mycircleR(g, x1, y1, x2, y2, x3, y3, r); });
 }
 
 }  // namespace

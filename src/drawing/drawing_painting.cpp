@@ -40,6 +40,9 @@ void DrawingRun::drawStatusLines() {
 }
 
 void DrawingRun::helpLine() {
+    // The band is cleared first: text printed over itself block after block turns
+    // bold and smeared.
+    clearHelpBand();
     surface().text(150, h() - 650, rgb::kTextSize, rgb::kText, text::kHelpLine);
 }
 

@@ -7,6 +7,10 @@
 // It is not shared with the area-zoom corners: an area chosen by the operator
 // must never turn the next arc into a question.
 #include <QString>
+#include <cmath>
+#include <optional>
+
+#include "drawing/number_text.h"
 
 struct GeometryMailbox {
     // Query: a screen y (queryY) or a screen x (queryX) of a pass; the answer
@@ -28,5 +32,21 @@ struct GeometryMailbox {
         queryY.clear();
         queryX.clear();
         queryMode.clear();
+    }
+
+    // Puts a screen y (byY) or x into the mailbox with the corner mode, lets
+    // the procedure answer, and takes the other coordinate back (none when the
+    // question missed).  The mailbox is left empty either way.
+    template <class Answer>
+    std::optional<double> ask(double given, bool byY, const QString& mode, Answer answer) {
+        clearQuery();
+        if (!std::isfinite(given)) return std::nullopt;
+        (byY ? queryY : queryX) = nt::str(given);
+        queryMode = mode;
+        answer();
+        const QString got = byY ? queryX : queryY;
+        clearQuery();
+        if (got.isEmpty()) return std::nullopt;
+        return nt::val(got);
     }
 };

@@ -20,6 +20,9 @@ bool readsFirst(int code) {
 void Fileload::run(int code) {
     bool didRead = false;
     if (code < 0 || (readsFirst(code) && !store_.isRead())) {
+        // No file chosen yet (the first file dialog was cancelled): nothing to
+        // read and nothing to report; the window stays empty.
+        if (w_.currentFilePath().isEmpty()) return;
         readFile();
         didRead = true;
     }
@@ -47,10 +50,12 @@ void Fileload::run(int code) {
         store_.markAll();
         showEntry(1, false);
     } else if (code == kWriteMarked) {
+        // The free area in the edit screen is written as it stands there.
+        if (store_.isFreeArea(lastShown_)) store_.setFreeAreaText(w_.editText());
         w_.writeCombinedOutput(store_.markedText());
     } else if (code == kRestore) {
         w_.setCurrentProgram(lastShown_);
-        w_.setCombineIndicator(store_.anyMarked());
+        w_.setCombineMode(store_.anyMarked());
     }
     lastShown_ = w_.currentProgram();
 }
@@ -114,7 +119,7 @@ void Fileload::clearAll() {
         w_.setSectionButtonCaption(k, QString());
         w_.setSectionButtonVisible(k, true);
     }
-    w_.setCombineIndicator(false);
+    w_.setCombineMode(false);
     clearListing();
     w_.setEditText(QStringLiteral(" "), w_.editTextColour());
     w_.setProgramLabel(QString());
@@ -131,7 +136,7 @@ void Fileload::showSection(int k, bool checkOnly) {
         readoutEdited_ = true;
     }
     if (checkOnly) return;
-    if (w_.screenMode() == 9) return;
+    if (w_.screenMode() == ScreenMode::Edit) return;
     // An edited read-out is kept as the operator left it (rebuilding it would
     // throw the edits away before they can be saved); only the scroll moves.
     if (!readoutEdited_) w_.setReadoutText(store_.readoutText(), colour::kBlack);
@@ -166,20 +171,19 @@ void Fileload::showEntry(int n, bool markToggle) {
     if (!store_.isEntry(n)) return;
     const QString kept = w_.editText();
     const bool skip = w_.skipSaveFlag() == 1;
-    if (!skip && !markToggle) {
-        w_.offerSave();
+    if (!skip) {
+        // A mark toggle replaces the edit screen as well: the save is offered
+        // for it too.  An edit the operator keeps stops the move.
+        if (!w_.offerSave()) return;
         if (store_.isFreeArea(lastShown_)) store_.setFreeAreaText(kept);
-        w_.setEditText(QString(), w_.editTextColour());
-    } else if (!skip && store_.isFreeArea(lastShown_)) {
-        // A mark toggle replaces the edit screen too: the free area keeps its text.
-        store_.setFreeAreaText(kept);
+        if (!markToggle) w_.setEditText(QString(), w_.editTextColour());
     }
     if (markToggle) store_.toggleMark(n);
     paintListing(n, markToggle);
     w_.setCurrentProgram(n);
 
     if (skip) {
-        if (w_.screenMode() == 1) return;
+        if (w_.screenMode() == ScreenMode::ListingEntered) return;
         w_.setEditText(kept, w_.editTextColour());
         return;
     }

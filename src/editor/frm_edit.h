@@ -13,6 +13,7 @@
 #include "drawing/drawing_host.h"
 #include "drawing/drawing_state.h"
 #include "editor/frm_edit_controls.h"
+#include "editor/listing_window.h"
 
 class QAction;
 class QTimer;
@@ -21,6 +22,8 @@ class SurfaceCanvas;
 class EventPump;
 class Fileload;
 class FrmEditListing;
+class FrmEditSave;
+class EditSaver;
 class frm検索;
 class frm置換;
 class frm読出しファイル内検索;
@@ -76,7 +79,7 @@ public:
     short programCount = 0;   // entries of the program listing
     short programNo = 0;      // listing entry in the edit screen (also fileload codes)
     short skipSave = 0;       // 1: the listing does not offer to save the edit screen
-    short screenMode = 0;     // 1 listing just entered, 99 settled, 9 edit / two screens
+    ScreenMode screenMode = ScreenMode::Settled;
     ScreenState savedReadout; // RichTextBox1 as last taken
     ScreenState savedEdit;    // RichTextBox2 as last taken
     QString savedProgramName; // Label1 as last taken
@@ -153,6 +156,8 @@ public:
     void focusEditScreen() override;
     void focusListing() override;
     void flush() override;
+    // The window shown, or back from a box, becomes the active one again.
+    void takeActivation();
 
     // ======================================================================
     // Reading and the program listing (frm_edit_listing.cpp).
@@ -173,12 +178,29 @@ public:
     // the saver writes it out and empties it.
     QString combinedOutput;
 
+    // Combine mode: Label2's colour shows it (yellow while on); its caption is
+    // set by Label2_Click alone.
+    bool combineMode() const { return combineMode_; }
+    void setCombineMode(bool on);
+
     // ======================================================================
-    // Filled by saving and search (frm_edit_pending_save.cpp until then).
+    // Saving (frm_edit_save.cpp; the rules are EditSaver's).
     // ======================================================================
-    void mysave();
+    // The save offer before the edit screen is replaced.  False when the
+    // operator keeps the edit (save dialog cancelled, or the write failed): the
+    // caller must not replace the edit screen.
+    bool mysave();
     void 保存_Click();
     void 読出し画面保存_Click();
+    EditSaver& editSaver();
+    // Unsaved edit: a key pressed in the edit screen, or a text that is no
+    // longer the one last shown or saved (a paste with the mouse, a replace).
+    bool editHasChanges() const;
+    // The edit text as it stands is the one the listing put there.
+    void noteEditTextShown();
+    // ... and it is settled (saved, or not to be saved): the edit-changed flag
+    // back to 0 as well.
+    void settleEditChanges();
 
     // ======================================================================
     // The search dialogs (frm_edit_search.cpp).  Each is made on first use,
@@ -234,7 +256,6 @@ private:
     void showEveryControl(bool skipEmptyCaptions);
     bool controlHasFocus() const;
     void showMenuWindow();
-    void takeActivation();
     void showTransferWindow();
 
     QString tag_;
@@ -248,6 +269,9 @@ private:
     bool activating_ = false;
     bool activationQueued_ = false;
     std::shared_ptr<FrmEditListing> listing_;  // made on first use
+    std::shared_ptr<FrmEditSave> saver_;       // made on first use
+    bool combineMode_ = false;
+    QString editShown_;  // edit text as last shown or saved (RichTextBox2's form)
     frm検索* findDialog_ = nullptr;                  // children of this window
     frm置換* replaceDialog_ = nullptr;
     frm読出しファイル内検索* readoutSearchDialog_ = nullptr;

@@ -4,9 +4,48 @@
 #include "drawing/drawing_input.h"
 #include "drawing/drawing_run.h"
 #include "editor/frm_edit.h"
+#include "platform/dialogs.h"
 #include "platform/event_pump.h"
 
 namespace {
+
+// The boxes of a run on the window.  Each box takes the activation while it is
+// up; afterwards the window takes it back, so that the window's keys reach the
+// run and, once it ends, the access keys their commands (a window manager
+// would do this; on a bare X server nobody else would).
+class ActivationKeepingDialogs : public Dialogs {
+public:
+    explicit ActivationKeepingDialogs(Frm編集& w) : w_(w) {}
+    void message(const QString& text) override {
+        w_.dialogs().message(text);
+        w_.takeActivation();
+    }
+    bool askYesNo(const QString& text, const QString& title) override {
+        const bool yes = w_.dialogs().askYesNo(text, title);
+        w_.takeActivation();
+        return yes;
+    }
+    QString input(const QString& prompt, const QString& title, const QString& defaultAnswer,
+                  double x, double y) override {
+        const QString a = w_.dialogs().input(prompt, title, defaultAnswer, x, y);
+        w_.takeActivation();
+        return a;
+    }
+    FileChoice openFile(const QString& dir, const QString& filter, const QString& title) override {
+        const FileChoice c = w_.dialogs().openFile(dir, filter, title);
+        w_.takeActivation();
+        return c;
+    }
+    FileChoice saveFile(const QString& dir, const QString& filter, const QString& title,
+                        const QString& name) override {
+        const FileChoice c = w_.dialogs().saveFile(dir, filter, title, name);
+        w_.takeActivation();
+        return c;
+    }
+
+private:
+    Frm編集& w_;
+};
 
 // The window as the host of one run.  Everything goes to the window, with two
 // additions: after every yield the window's abort code (set by its unload when
@@ -14,10 +53,10 @@ namespace {
 // dialogs are reached through the window's own procedures.
 class WindowRunHost : public DrawingHost, public EventPump {
 public:
-    WindowRunHost(Frm編集& w, DrawingState& st) : w_(w), st_(st) {}
+    WindowRunHost(Frm編集& w, DrawingState& st) : w_(w), st_(st), dialogs_(w) {}
 
     Surface& surface() override { return w_.surface(); }
-    Dialogs& dialogs() override { return w_.dialogs(); }
+    Dialogs& dialogs() override { return dialogs_; }
     EventPump& pump() override { return *this; }
     QString workDir() override { return w_.workDir(); }
     QString editText() override { return w_.editText(); }
@@ -40,6 +79,7 @@ public:
 private:
     Frm編集& w_;
     DrawingState& st_;
+    ActivationKeepingDialogs dialogs_;
 };
 
 }  // namespace
@@ -56,7 +96,12 @@ void Frm編集::描画_Click() {
     drawing::drawClick(host, st, options);
     setTag(st.orientation);
     // After a run stopped by the close the window stays as it was left.
+    const bool closed = abortFlag == drawing::kAbortCode;
     abortFlag = 0;
+    if (closed) return;
+    // Back to editing: the edit screen has the keys, the access keys work.
+    takeActivation();
+    if (RichTextBox2->isVisible()) RichTextBox2->setFocus();
 }
 
 void Frm編集::Form_KeyDown(int& keyCode, int) {

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include "app/windows.h"
+#include "editor/file_names.h"
 #include "editor/fileload.h"
 #include "editor/frm_edit.h"
 #include "editor/listing_rows.h"
@@ -21,7 +22,7 @@ void Frm編集::Form_Activate() {
 
     // The edit screen takes the window's height; the listing counts as settled.
     RichTextBox2->setHeight(formHeight() - 1200);
-    screenMode = 99;
+    screenMode = ScreenMode::Settled;
 
     // Text colour of new edit text from the scheme.
     if (RichTextBox2->backColor() == colour::fromVb(kDarkBackVb)) {
@@ -57,7 +58,7 @@ void Frm編集::Form_Activate() {
 
     // The listing layout is painted once more by the timer.
     if (!Text2->isHidden()) {
-        screenMode = 1;
+        screenMode = ScreenMode::ListingEntered;
         Timer1->start(1);
     }
 
@@ -94,11 +95,7 @@ void Frm編集::restoreScreens() {
 QString Frm編集::machineDir() const { return programPath(Label3->caption()); }
 
 QString Frm編集::readFilter() const {
-    const QString ext = Label3->caption().right(3);
-    return ext + QStringLiteral("ファイル (*.") + ext + QStringLiteral(")|*.") + ext +
-           QStringLiteral("|") + QStringLiteral("すべてのファイル 　(*.*)|*.*|") +
-           QStringLiteral("ＮＣ　ファイル (*.NC)|*.NC|") +
-           QStringLiteral("テキスト ファイル (*.txt)|*.txt|");
+    return filenames::machineFilter(filenames::machineExtension(Label3->caption()));
 }
 
 QString Frm編集::askFileToRead() {
@@ -185,22 +182,27 @@ void Frm編集::Command1_KeyDown(int /*index*/, int& keyCode, int /*shift*/) {
 }
 
 void Frm編集::Label2_Click() {
-    if (Label2->backColor() == listing::kCombineOnColour) {
-        Label2->setBackColor(backColor());
+    if (combineMode()) {
+        setCombineMode(false);
         Label2->setCaption(listing::kCombineOffCaption);
     } else {
         Label2->setCaption(listing::kCombineOnCaption);
-        Label2->setBackColor(listing::kCombineOnColour);
+        setCombineMode(true);
     }
 }
 
+void Frm編集::setCombineMode(bool on) {
+    combineMode_ = on;
+    Label2->setBackColor(on ? listing::kCombineOnColour : backColor());
+}
+
 void Frm編集::Timer1_Timer() {
-    if (screenMode == 1) {
+    if (screenMode == ScreenMode::ListingEntered) {
         skipSave = 1;
-        screenMode = 99;
+        screenMode = ScreenMode::Settled;
         個別プログラム名表示_Click();
     }
-    screenMode = 99;
+    screenMode = ScreenMode::Settled;
 }
 
 void Frm編集::Text2_GotFocus() { Text2->setText(listing::kKeyCatcherText); }
@@ -209,7 +211,7 @@ void Frm編集::Text2_LostFocus() { Text2->setText(QString()); }
 // ---- two-screen layout -------------------------------------------------------------
 
 void Frm編集::w画面_Click() {
-    screenMode = 9;
+    screenMode = ScreenMode::Edit;
     for (int i = 0; i < kListingButtons; ++i) Command1[size_t(i)]->hide();
     RichTextBox1->show();
     Text2->hide();

@@ -28,7 +28,7 @@ public:
     void setCurrentProgram(int n) override { w_.programNo = short(n); }
     int skipSaveFlag() const override { return w_.skipSave; }
     void setSkipSaveFlag(int v) override { w_.skipSave = short(v); }
-    int screenMode() const override { return w_.screenMode; }
+    ScreenMode screenMode() const override { return w_.screenMode; }
     void setProgramCount(int n) override { w_.programCount = short(n); }
     colour::Rgb editTextColour() const override {
         return colour::fromVb(quint32(w_.editTextColour));
@@ -36,8 +36,12 @@ public:
 
     QString editText() const override { return w_.RichTextBox2->text(); }
     void setEditText(const QString& text, colour::Rgb c) override {
+        const QString before = w_.RichTextBox2->text();
         w_.RichTextBox2->setSelColor(c);
         w_.RichTextBox2->setText(text);
+        // A new text is the one shown; the kept text put back after a repaint
+        // of the listing is not (its edits are still unsaved).
+        if (w_.RichTextBox2->text() != before) w_.noteEditTextShown();
     }
     void showEditScreen() override { w_.RichTextBox2->show(); }
     QString programLabel() const override { return w_.Label1->caption(); }
@@ -61,15 +65,13 @@ public:
         if (k >= 0 && k < Frm編集::kSectionButtons) w_.Command1[size_t(k)]->setVisible(visible);
     }
 
-    bool combineMode() const override { return w_.Label2->backColor() == listing::kCombineOnColour; }
-    void setCombineIndicator(bool on) override {
-        w_.Label2->setBackColor(on ? listing::kCombineOnColour : w_.backColor());
-    }
+    bool combineMode() const override { return w_.combineMode(); }
+    void setCombineMode(bool on) override { w_.setCombineMode(on); }
     void toggleCombineMode() override { w_.Label2_Click(); }
 
     Surface& listingSurface() override { return w_.surface(); }
     Dialogs& listingDialogs() override { return w_.dialogs(); }
-    void offerSave() override { w_.mysave(); }
+    bool offerSave() override { return w_.mysave(); }
     void forgetSearchPosition() override { w_.forgetSearchPosition(); }
     void leaveToMenu() override {
         appWindow(WindowId::Menu).showWindow();
@@ -99,14 +101,15 @@ void Frm編集::fileload(short& code) { listingProcedure().run(code); }
 void Frm編集::読出_Click() {
     // A cancelled dialog keeps the file read before: its path is what saving
     // writes next to, and the store still holds that file.
-    const QString previous = fileName;
-    fileName.clear();
-    fileName = askFileToRead();
-    if (fileName.isEmpty()) {
-        fileName = previous;
+    const QString chosen = askFileToRead();
+    // The edit in the edit screen is offered before the new file replaces it
+    // (and written in the encoding of the file it came from).
+    if (chosen.isEmpty() || !mysave()) {
         takeActivation();
         return;
     }
+    const QString previous = fileName;
+    fileName = chosen;
     setWindowTitle(fileName + kWindowTitleSuffix);
     short code = kNoFileChosen;
     fileload(code);
@@ -126,7 +129,7 @@ void Frm編集::読出_Click() {
     Form_MouseDown(0, 0, 5290, 560);  // a click on entry 1 of the listing
     Text2->setFocus();
     Timer1->start(1);
-    screenMode = 1;
+    screenMode = ScreenMode::ListingEntered;
     takeActivation();
 }
 
@@ -144,7 +147,7 @@ void Frm編集::個別プログラム名表示_Click() {
     RichTextBox2->setLeft(10320);
     RichTextBox2->setWidth(4935);
     Timer1->start(100);
-    screenMode = 1;
+    screenMode = ScreenMode::ListingEntered;
     skipSave = 1;
     short code = programNo;
     fileload(code);
@@ -153,7 +156,7 @@ void Frm編集::個別プログラム名表示_Click() {
 
 void Frm編集::編集_Click() {
     Text2->hide();
-    screenMode = 9;
+    screenMode = ScreenMode::Edit;
     for (CommandButton* b : Command1) b->hide();
     RichTextBox1->hide();
     Label2->hide();

@@ -10,6 +10,13 @@
 class Surface;
 class Dialogs;
 
+// Layout of the editor window as the listing procedure and its timer see it.
+enum class ScreenMode {
+    ListingEntered,  // the listing layout was just entered: the timer paints it once more
+    Settled,         // nothing pending
+    Edit,            // the edit layout or the two-screen layout
+};
+
 class ListingWindow {
 public:
     virtual ~ListingWindow() = default;
@@ -20,7 +27,7 @@ public:
     virtual void setCurrentProgram(int n) = 0;
     virtual int skipSaveFlag() const = 0;
     virtual void setSkipSaveFlag(int v) = 0;
-    virtual int screenMode() const = 0;
+    virtual ScreenMode screenMode() const = 0;
     virtual void setProgramCount(int n) = 0;
     virtual colour::Rgb editTextColour() const = 0;
 
@@ -44,17 +51,19 @@ public:
     virtual void setSectionButtonCaption(int k, const QString& caption) = 0;
     virtual void setSectionButtonVisible(int k, bool visible) = 0;
 
-    // Combine mode (Label2): on while yellow.
+    // Combine mode, shown by Label2's colour.
     virtual bool combineMode() const = 0;
-    virtual void setCombineIndicator(bool yellow) = 0;  // colour only
-    virtual void toggleCombineMode() = 0;               // Label2_Click
+    virtual void setCombineMode(bool on) = 0;  // the caption stays as it is
+    virtual void toggleCombineMode() = 0;      // Label2_Click
 
     // The window surface the listing is painted on.
     virtual Surface& listingSurface() = 0;
     virtual Dialogs& listingDialogs() = 0;
 
     // Save offer before another entry replaces the edit screen (mysave).
-    virtual void offerSave() = 0;
+    // False: the edit must stay (the operator cancelled, or the write failed)
+    // and the edit screen is not replaced.
+    virtual bool offerSave() = 0;
     // The search dialog's remembered position (frm検索's tag) is forgotten.
     virtual void forgetSearchPosition() = 0;
     // Q / Esc on the listing: hide the editor, show the main menu.

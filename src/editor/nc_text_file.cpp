@@ -1,5 +1,6 @@
 #include "editor/nc_text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,18 +27,32 @@ ReadResult readLines(const QString& path) {
     return r;
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
+WriteResult writeFile(const QString& path, const QByteArray& bytes) {
+    WriteResult r;
+    auto fail = [&](WriteFault f) {
+        r.fault = f;
+        r.message = QStringLiteral("ファイルに書き込めませんでした\n") + path;
+        return r;
+    };
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.isDir()) return fail(WriteFault::IsFolder);
+    if (!info.absoluteDir().exists()) return fail(WriteFault::NoFolder);
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error) *error = QStringLiteral("ファイルに書き込めませんでした\n") + path;
-        return false;
-    }
+    // Unbuffered: a write the disk cuts short is seen here.  A buffered one is
+    // flushed by commit(), which takes a short write for a whole one and
+    // would put a truncated file in place of the old.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(WriteFault::CannotCreate);
     if (f.write(bytes) != bytes.size() || !f.commit()) {
         f.cancelWriting();
-        if (error) *error = QStringLiteral("ファイルに書き込めませんでした\n") + path;
-        return false;
+        return fail(WriteFault::WriteFailed);
     }
-    return true;
+    return r;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    const WriteResult r = writeFile(path, bytes);
+    if (!r.ok() && error) *error = r.message;
+    return r.ok();
 }
 
 }  // namespace nctext

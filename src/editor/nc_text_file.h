@@ -20,8 +20,24 @@ struct ReadResult {
 };
 ReadResult readLines(const QString& path);
 
+// Why a write failed.
+enum class WriteFault {
+    None,
+    IsFolder,      // the target is a folder
+    NoFolder,      // the folder of the target does not exist
+    CannotCreate,  // the temporary file could not be made
+    WriteFailed,   // writing or the final rename failed (disk full ...)
+};
+struct WriteResult {
+    WriteFault fault = WriteFault::None;
+    QString message;  // Japanese, for a message box; empty when written
+    bool ok() const { return fault == WriteFault::None; }
+};
+
 // Replaces (or creates) the file with the bytes, through a temporary file in the
-// same folder.  On failure the old file is untouched and *error says why.
+// same folder.  On failure the old file is untouched and the result says why.
+WriteResult writeFile(const QString& path, const QByteArray& bytes);
+// The same, reduced to success and a message.
 bool writeBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 }  // namespace nctext

@@ -127,7 +127,7 @@ ProgramStore::ReadOutcome ProgramStore::readLines(const QStringList& fileLines) 
     }
     count_ = counter;
     const int last = index - 1;
-    starts_[count_] = isTapeEndOrBlank(lines_.at(last)) && last > starts_[count_ - 1] ? last : index;
+    starts_[count_] = isTapeEndOrBlank(lines_.at(last)) ? last : index;
     buildSections();
     return {ReadStatus::Read, QString()};
 }
@@ -140,11 +140,6 @@ QString ProgramStore::line(int index) const {
 int ProgramStore::startLine(int entry) const {
     if (entry < 1 || entry > count_) return 0;
     return starts_[entry];
-}
-
-int ProgramStore::endLine(int entry) const {
-    if (entry < 1 || entry >= count_) return 0;
-    return starts_[entry + 1] - 1;
 }
 
 bool ProgramStore::beginsParen(int index) const { return line(index).startsWith(u'('); }

@@ -124,7 +124,6 @@ public:
     int storedLineCount() const { return int(lines_.size()) - 1; }
     QString line(int index) const;
     int startLine(int entry) const;  // entry 1..programCount(); programCount() = end
-    int endLine(int entry) const;    // last stored line of a program entry
 
 private:
     ReadOutcome refuse(const QString& message);

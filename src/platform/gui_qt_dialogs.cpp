@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QInputDialog>
 #include <QMessageBox>
 #include "platform/file_filter.h"
@@ -11,9 +12,22 @@
 
 namespace {
 
+// The dialog names a file's type from its content, and an NC file beginning
+// with "%" comes out as a "MATLAB file": name files by their extension instead.
+class ExtensionTypes : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QFileIconProvider::type(info);
+        if (info.suffix().isEmpty()) return QStringLiteral("ファイル");
+        return info.suffix().toUpper() + QStringLiteral(" ファイル");
+    }
+};
+
 FileChoice runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& dir,
                          const QString& filter, const QString& title, const QString& name) {
+    ExtensionTypes types;  // outlives the dialog
     QFileDialog d(parent, title, dir);
+    d.setIconProvider(&types);
     d.setAcceptMode(mode);
     d.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                   : QFileDialog::AnyFile);
@@ -59,7 +73,9 @@ QString QtDialogs::input(const QString& prompt, const QString& title,
                          const QString& defaultAnswer, double x, double y) {
     QInputDialog d(parentWidget());
     d.setWindowTitle(title.isEmpty() ? title_ : title);
-    d.setLabelText(prompt);
+    // The label has the text field as its buddy, so a single "&" would be taken
+    // as an access-key marker and vanish ("I位置&倍率初期化"): double every one.
+    d.setLabelText(QString(prompt).replace(u'&', QStringLiteral("&&")));
     d.setTextValue(defaultAnswer);
     d.setFont(uiFont(9));
     d.move(twips::px(x), twips::px(y));

@@ -178,6 +178,11 @@ TEST(DrawingStop, AStopLineSwitchesToStepModeAtThatBlock) {
     EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{3, 4, 5}));
     // Help line only while drawing continuously.
     EXPECT_EQ(rig.count(textOp(150, 15550, 10, "FFFFFF", text::kHelpLine)), 3);
+
+    // Only the line exactly "(STOP)" stops; with a blank around it, drawing goes on.
+    RunRig blanks({"O0001", "(B1)", " (STOP)", "(STOP) ", "(B4)", "%"});
+    EXPECT_EQ(blanks.draw("t", {"N"}), RunResult::Normal);
+    EXPECT_TRUE(blanks.stepMenuAt.isEmpty());
 }
 
 TEST(DrawingM30, WithinTheLastThreeLinesAllDoneThenTheEndPrompt) {
@@ -213,6 +218,11 @@ TEST(DrawingM30, BeforeMoreLinesAsksAndGoesOnEitherWay) {
     // No step menu for the M30 block itself; drawing went on to the end.
     EXPECT_EQ(no.stepMenuAt, (QList<qint64>{2, 4, 5, 6}));
     EXPECT_TRUE(no.inputTexts().last().startsWith(text::kEndPrompt1));
+
+    // Three lines from the end is not yet among the last three.
+    RunRig third({"O0001", "M30", "(B2)", "(B3)", "%"});
+    third.draw("t", {"y", "N"});
+    EXPECT_EQ(third.inputTexts()[1], QStringLiteral("一工程終わりました 描画を続けますか"));
 
     // M30 inside a longer line near the end is not the plain end of the program.
     RunRig inLine({"O0001", "M30(END)", "%"});

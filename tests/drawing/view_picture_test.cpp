@@ -45,3 +45,24 @@ TEST(ViewPicture, StatusLinesGridAndZeroMarkArePainted) {
         for (int x = 0; x < 1900; x += 1) white += rgbAt(x, y) == 0xFFFFFFu;
     EXPECT_GT(white, 1000);
 }
+
+// The help line is printed before every block of a continuous run; its band must look
+// the same after many blocks as after the first (no text smeared over itself).
+TEST(ViewPicture, HelpLineLooksTheSameAfterManyBlocks) {
+    ImageSurface image(1920, 1080, 96.0, QSize(1920, 1080), colour::kButtonFace);
+    RunRig rig(testProgram(40));
+    rig.host.surf.setForward(&image);
+    // Help band (50..13950, 15500..15900 twips) in pixels.
+    const QRect band(4, 1034, 925, 25);
+    QImage first, late;
+    rig.atYield(1, [&] { first = image.image().copy(band); });
+    rig.atYield(30, [&] { late = image.image().copy(band); });
+    rig.draw("t", {"N"});
+    ASSERT_FALSE(first.isNull());
+    ASSERT_FALSE(late.isNull());
+    int text = 0;
+    for (int y = 0; y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x) text += (first.pixel(x, y) & 0xFFFFFF) != 0x0000C0;
+    EXPECT_GT(text, 200);  // the help line is there
+    EXPECT_EQ(first, late);
+}

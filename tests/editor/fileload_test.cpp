@@ -11,7 +11,8 @@ namespace {
 
 struct FakeWindow : ListingWindow {
     QString path;
-    int current = 0, skip = 0, mode = 99, count = -1;
+    int current = 0, skip = 0, count = -1;
+    ScreenMode mode = ScreenMode::Settled;
     colour::Rgb editColour = colour::kYellow;
     QString edit, label1, readout, scrolledTo, combined;
     colour::Rgb lastEditColour = 0;
@@ -19,6 +20,7 @@ struct FakeWindow : ListingWindow {
     QString captions[19];
     bool visible[19] = {true, true, true, true, true, true, true, true, true, true,
                         true, true, true, true, true, true, true, true, true};
+    bool keepEdit = false;  // the offer answers "keep the edit"
     int saveOffers = 0, searchForgets = 0, leaves = 0, keyCatcher = 0;
     RecordingSurface surface{15000, 12000, 15000, 12000};
     ScriptedDialogs dialogs;
@@ -29,7 +31,7 @@ struct FakeWindow : ListingWindow {
     void setCurrentProgram(int n) override { current = n; }
     int skipSaveFlag() const override { return skip; }
     void setSkipSaveFlag(int v) override { skip = v; }
-    int screenMode() const override { return mode; }
+    ScreenMode screenMode() const override { return mode; }
     void setProgramCount(int n) override { count = n; }
     colour::Rgb editTextColour() const override { return editColour; }
     QString editText() const override { return edit; }
@@ -45,11 +47,14 @@ struct FakeWindow : ListingWindow {
     void setSectionButtonCaption(int k, const QString& c) override { captions[k] = c; }
     void setSectionButtonVisible(int k, bool v) override { visible[k] = v; }
     bool combineMode() const override { return combine; }
-    void setCombineIndicator(bool y) override { indicator = y; }
+    void setCombineMode(bool y) override { combine = y; indicator = y; }
     void toggleCombineMode() override { combine = !combine; indicator = combine; }
     Surface& listingSurface() override { return surface; }
     Dialogs& listingDialogs() override { return dialogs; }
-    void offerSave() override { ++saveOffers; }
+    bool offerSave() override {
+        ++saveOffers;
+        return keepEdit ? false : true;
+    }
     void forgetSearchPosition() override { ++searchForgets; }
     void leaveToMenu() override { ++leaves; }
     void refreshListingKeyCatcher() override { ++keyCatcher; }
@@ -148,12 +153,12 @@ TEST(Fileload, SkipSaveRepaintsTheListingOnly) {
     f.run(2);
     w.edit = QStringLiteral("EDITED");
     w.skip = 1;
-    w.mode = 1;
+    w.mode = ScreenMode::ListingEntered;
     const int offers = w.saveOffers;
     f.run(2);
     EXPECT_EQ(w.edit, QStringLiteral("EDITED"));
     EXPECT_EQ(w.saveOffers, offers);
-    w.mode = 99;
+    w.mode = ScreenMode::Settled;
     f.run(3);  // outside the listing layout the kept text is put back
     EXPECT_EQ(w.edit, QStringLiteral("EDITED"));
     EXPECT_EQ(w.current, 3);
@@ -259,7 +264,7 @@ TEST(Fileload, SectionsAndTheReadOutChangeCheck) {
     EXPECT_EQ(f.referenceLength(), w.readout.size());
     EXPECT_FALSE(w.readout.endsWith(u'X'));
     // In the edit layout a section is not shown.
-    w.mode = 9;
+    w.mode = ScreenMode::Edit;
     w.scrolledTo.clear();
     f.run(1000);
     EXPECT_TRUE(w.scrolledTo.isEmpty());
@@ -374,11 +379,11 @@ TEST(Fileload, ReadOutTypedAfterAReadFromTheEditLayoutIsKept) {
     // must still be noticed, and survive the next section button.
     FakeWindow w;
     w.path = data("three_programs.nc");
-    w.mode = 9;
+    w.mode = ScreenMode::Edit;
     Fileload f(w);
     f.run(-1);
     f.run(1000);
-    w.mode = 1;  // the timer has opened the listing layout
+    w.mode = ScreenMode::ListingEntered;  // the timer has opened the listing layout
     w.readout += QStringLiteral("(NOTE)");
     f.run(9994);
     EXPECT_TRUE(w.readoutTag);

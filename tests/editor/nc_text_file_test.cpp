@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "common/temp_home.h"
 #include "editor/nc_text_file.h"
@@ -39,4 +41,30 @@ TEST(NcTextFile, WritesReplaceWholeOrNotAtAll) {
     EXPECT_FALSE(writeBytes(home.file(QStringLiteral("missing/b.nc")), "X", &err));
     const ReadResult r = readLines(home.file(QStringLiteral("folder.nc")));
     EXPECT_FALSE(r.ok);
+}
+
+TEST(NcTextFile, AWriteCutShortLeavesTheOldFileWhole) {
+    // The file-size limit stops the write half way (root is bound by it too).
+    TempHome home;
+    const QString p = home.write(QStringLiteral("sp2/a.sp2"), "OLD FILE\r\n");
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const WriteResult r = writeFile(p, QByteArray(4096, 'X'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+
+    EXPECT_EQ(r.fault, WriteFault::WriteFailed);
+    EXPECT_EQ(r.message, QStringLiteral("ファイルに書き込めませんでした\n") + p);
+    EXPECT_EQ(readFileBytes(p), QByteArray("OLD FILE\r\n"));
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(home.file(QStringLiteral("sp2"))).entryList(QDir::Files),
+              QStringList{QStringLiteral("a.sp2")});
+    // Faults named for the message numbers of the explicit save.
+    QDir(home.path()).mkdir(QStringLiteral("dir.sp2"));
+    EXPECT_EQ(writeFile(home.file(QStringLiteral("dir.sp2")), "X").fault, WriteFault::IsFolder);
+    EXPECT_EQ(writeFile(home.file(QStringLiteral("none/b.sp2")), "X").fault, WriteFault::NoFolder);
 }

@@ -109,6 +109,8 @@ TEST(ProgramStoreRead, LastLineIsKeptWhenTheFileHasNoTapeEnd) {
     EXPECT_EQ(st.entryText(1), QStringLiteral("O1\r\n"));
     st.readLines({"O1", "M30", "%"});
     EXPECT_EQ(st.entryText(1), QStringLiteral("O1\r\nM30\r\n"));
+    st.readLines({"O1", "M30", "%END"});  // any tape-end line that begins with "%"
+    EXPECT_EQ(st.entryText(1), QStringLiteral("O1\r\nM30\r\n"));
 }
 
 TEST(ProgramStoreRead, SectionEndTrimAndButtonsEvery1000Lines) {
@@ -150,6 +152,25 @@ TEST(ProgramStoreRead, SectionEndsBeforeCommentThatIntroducesTheNextSection) {
     EXPECT_TRUE(st.sectionText(2).startsWith(QStringLiteral("G01 X")));
     EXPECT_EQ(st.readoutText().count(QStringLiteral("G01 X1001.\n")), 1);
     EXPECT_EQ(st.readoutText().count(QStringLiteral("G01 X1199.\n")), 1);
+}
+
+TEST(ProgramStoreRead, SectionEndTrimReachesBackOverTheLastFiveLines) {
+    // Blank lines, then the comment introducing the next section's program:
+    // up to four blanks go with the comment, a fifth stays.
+    const struct {
+        int blanks;
+        const char* end;
+    } cases[] = {{4, "G01 X991.\n"}, {5, "G01 X990.\n\n"}};
+    for (const auto& c : cases) {
+        QStringList file = program(1, 996 - c.blanks);
+        for (int i = 0; i < c.blanks; ++i) file << QString();
+        file << QStringLiteral("(PART 2)") << program(2, 20) << QStringLiteral("%");
+        ProgramStore st;
+        st.readLines(file);
+        ASSERT_EQ(st.buttonCaption(1), QStringLiteral(" 2")) << c.blanks;
+        EXPECT_TRUE(st.sectionText(0).endsWith(QString::fromUtf8(c.end)))
+            << c.blanks << " " << st.sectionText(0).right(30).toStdString();
+    }
 }
 
 TEST(ProgramStoreBounds, ProgramAndLineBoundsAreRefusedCleanly) {

@@ -2,15 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
 #include "common/temp_home.h"
+#include "drawing/drawing_texts.h"
 #include "platform/gui_qt_dialogs.h"
 
 namespace {
@@ -127,4 +131,69 @@ TEST(QtDialogsBoxes, MessageAndQuestionBoxesShowTheirText) {
         qobject_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
     });
     EXPECT_FALSE(d.askYesNo("保存しますか", "保存"));
+}
+
+// A label with a buddy shows "&&" as "&" and drops a single "&" (it marks the
+// access key); without a buddy the text shows as it is.
+static QString shownLabelText(const QLabel* l) {
+    if (!l->buddy()) return l->text();
+    QString out;
+    const QString t = l->text();
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == u'&' && i + 1 < t.size()) ++i;
+        out += t[i];
+    }
+    return out;
+}
+
+TEST(QtDialogsBoxes, InputBoxShowsAmpersandsAsWritten) {
+    QtDialogs d;
+    const QString endPrompt = QStringLiteral("描画完了 描画を続けますか Y or N\n 1:O0001\n\n\n"
+                                             "拡大範囲指定再描画はvを入力してください\n\n"
+                                             "位置&倍率初期化する時はI 移動下D 上U 右R 左L");
+    for (const QString& prompt : {drawing::text::kStepMenu, endPrompt}) {
+        QString shown;
+        answerNextBox([&](QWidget* w) {
+            auto* in = qobject_cast<QInputDialog*>(w);
+            ASSERT_NE(in, nullptr);
+            const QLabel* label = in->findChild<QLabel*>();
+            ASSERT_NE(label, nullptr);
+            shown = shownLabelText(label);
+            in->reject();
+        });
+        d.input(prompt, "描画", "y", 0, 0);
+        EXPECT_EQ(shown, prompt);
+    }
+    EXPECT_TRUE(drawing::text::kStepMenu.contains(QStringLiteral("I位置&倍率初期化")));
+}
+
+TEST(QtDialogsBoxes, QtsOwnTextsAreJapaneseAndNcFilesAreNamedByTheirExtension) {
+    TempHome home;
+    const QString nc = home.write("sp2/A.NC", "%\r\nO1\r\n");  // "%" first, as NC tapes are
+    QtDialogs d;
+    QStringList buttons;
+    QString ncType;
+    answerNextBox([&](QWidget* w) {
+        auto* fd = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(fd, nullptr);
+        for (auto* b : fd->findChildren<QAbstractButton*>())
+            if (!b->text().isEmpty()) buttons << b->text();
+        ncType = fd->iconProvider()->type(QFileInfo(nc));
+        fd->reject();
+    });
+    d.openFile(home.file("sp2"), "NC|*.NC|", "開く");
+    EXPECT_TRUE(buttons.join('|').contains(QStringLiteral("キャンセル"))) << buttons.join('|').toStdString();
+    EXPECT_FALSE(buttons.contains("Cancel")) << buttons.join('|').toStdString();
+    EXPECT_EQ(ncType, "NC ファイル");
+
+    QStringList yesNo;
+    answerNextBox([&](QWidget* w) {
+        auto* mb = qobject_cast<QMessageBox*>(w);
+        yesNo << mb->button(QMessageBox::Yes)->text() << mb->button(QMessageBox::No)->text();
+        mb->button(QMessageBox::No)->click();
+    });
+    d.askYesNo("保存しますか", "保存");
+    ASSERT_EQ(yesNo.size(), 2);
+    EXPECT_TRUE(yesNo[0].startsWith(QStringLiteral("はい"))) << yesNo[0].toStdString();
+    EXPECT_TRUE(yesNo[1].startsWith(QStringLiteral("いいえ"))) << yesNo[1].toStdString();
 }

@@ -16,7 +16,7 @@ TEST_F(ListingTest, AltAccessKeysTriggerTheMenuItemsFromTheListing) {
 
     QTest::keyClick(w.Text2, Qt::Key_E, Qt::AltModifier);  // &E編集
     settle();
-    EXPECT_EQ(w.screenMode, 9);
+    EXPECT_EQ(w.screenMode, ScreenMode::Edit);
     EXPECT_TRUE(w.Text2->isHidden());
     EXPECT_FALSE(w.Text1->isHidden());
 

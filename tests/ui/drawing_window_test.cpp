@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QMenuBar>
 #include <QTest>
 
@@ -210,5 +212,44 @@ TEST_F(DrawingWindowTest, ClosingTheWindowMidRunEndsItAtTheNextBlock) {
     dialogs.queueInput("t");
     dialogs.queueInput("N");
     window().描画_Click();
+    EXPECT_EQ(countInputsStartingWith(kEndHead), 1);
+}
+
+// Every box of a run takes the activation while it is up, as a real one does;
+// when the run is over, the editor is the active window again, the edit screen
+// has the keys and Alt+N is the "文字小" command, not an "n" in the program.
+TEST_F(DrawingWindowTest, AfterTheRunAndAfterACancelledPromptAccessKeysWorkAgain) {
+    const QString program = QStringLiteral("O0001\r\nG00X10.\r\nM30\r\n%\r\n");
+    setProgram(program);
+    Frm編集& w = window();
+    w.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &w);
+    QDialog box;
+    dialogs.setOnShown([&](const ScriptedDialogs::Shown&) {
+        box.show();
+        box.activateWindow();
+        QCoreApplication::processEvents();
+        box.hide();
+        QCoreApplication::processEvents();
+    });
+    auto altKey = [&](Qt::Key k) {
+        QTest::keyClick(w.windowHandle(), k, Qt::AltModifier);
+        QCoreApplication::processEvents();
+    };
+
+    altKey(Qt::Key_E);  // 編集
+    for (const QStringList& answers : {QStringList{"t", "y", "N"}, QStringList{QString()}}) {
+        for (const QString& a : answers) dialogs.queueInput(a);
+        altKey(Qt::Key_G);  // 描画: a whole run ("全工程終わりました", any key, N), then a cancel
+        EXPECT_FALSE(w.drawingState.running);
+        EXPECT_EQ(QApplication::activeWindow(), &w);
+        EXPECT_TRUE(w.RichTextBox2->hasFocus());
+        const double size = w.RichTextBox2->fontSize();
+        altKey(Qt::Key_N);  // 文字小
+        EXPECT_EQ(w.RichTextBox2->fontSize(), size - 2);
+        EXPECT_EQ(w.RichTextBox2->text(), program);
+    }
+    EXPECT_EQ(countInputsStartingWith(QStringLiteral("全工程終わりました")), 1);
     EXPECT_EQ(countInputsStartingWith(kEndHead), 1);
 }

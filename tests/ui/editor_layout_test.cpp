@@ -107,7 +107,7 @@ TEST_F(EditorFixture, TwoScreenLayoutPutsTheEditScreenBesideTheReadOut) {
     w.Text1->show();
     w.RichTextBox1->tag = "1";
     w.w画面->trigger();
-    EXPECT_EQ(w.screenMode, 9);
+    EXPECT_EQ(w.screenMode, ScreenMode::Edit);
     for (int i = 0; i < Frm編集::kSectionButtons; ++i)
         EXPECT_EQ(w.Command1[i]->isHidden(), i < 13) << i;
     EXPECT_FALSE(w.RichTextBox1->isHidden());
@@ -138,15 +138,15 @@ TEST_F(EditorFixture, ListingKeyCatcherShowsItsPromptOnlyWhileFocused) {
 
 TEST_F(EditorFixture, TimerRepaintsTheListingOnceAfterItWasEntered) {
     Frm編集& w = editorWindow();
-    w.screenMode = 1;
+    w.screenMode = ScreenMode::ListingEntered;
     w.skipSave = 0;
     w.Timer1_Timer();
     EXPECT_EQ(w.skipSave, 1);
-    EXPECT_EQ(w.screenMode, 99);
+    EXPECT_EQ(w.screenMode, ScreenMode::Settled);
     w.skipSave = 0;
     w.Timer1_Timer();  // settled: idles
     EXPECT_EQ(w.skipSave, 0);
-    EXPECT_EQ(w.screenMode, 99);
+    EXPECT_EQ(w.screenMode, ScreenMode::Settled);
 }
 
 TEST_F(EditorFixture, DrawingRunHidesEverythingAndGetsTheKeys) {

@@ -162,7 +162,7 @@ TEST_F(EditorSwitchTest, DoubleClickOnTheSurfaceOpensTheEditLayoutAndF9ComesBack
 
     QTest::mouseDClick(w.centralWidget(), Qt::LeftButton, {}, QPoint(600, 700));
     EXPECT_FALSE(w.Timer1->isActive());
-    EXPECT_EQ(w.screenMode, 9);
+    EXPECT_EQ(w.screenMode, ScreenMode::Edit);
     EXPECT_TRUE(w.Text2->isHidden());
     EXPECT_FALSE(w.Text1->isHidden());
     EXPECT_TRUE(w.RichTextBox2->text().startsWith("O0001\r\n"));
@@ -180,5 +180,5 @@ TEST_F(EditorSwitchTest, DoubleClickOnTheSurfaceOpensTheEditLayoutAndF9ComesBack
     ASSERT_TRUE(w.Command1[0]->hasFocus());
     QTest::keyClick(w.Command1[0], Qt::Key_F9);
     EXPECT_TRUE(w.Text2->hasFocus());
-    EXPECT_EQ(w.screenMode, 1);
+    EXPECT_EQ(w.screenMode, ScreenMode::ListingEntered);
 }

@@ -28,7 +28,7 @@ TEST_F(ListingTest, ReadCommandShowsReadOutListingAndEntryOne) {
     EXPECT_EQ(w.Command1[0]->caption(), QStringLiteral(" 1"));
     EXPECT_EQ(w.Command1[0]->backColor(), colour::kYellow);
     EXPECT_TRUE(w.Command1[1]->isHidden());
-    EXPECT_EQ(w.screenMode, 99);
+    EXPECT_EQ(w.screenMode, ScreenMode::Settled);
     EXPECT_FALSE(w.Text2->isHidden());
     EXPECT_FALSE(w.読出し画面保存->isEnabled());
 
@@ -179,7 +179,7 @@ TEST_F(ListingTest, LayoutsSwitchByDoubleClickAndF9) {
     Frm編集& w = readThroughMenu(manyPrograms(3));
     w.Form_MouseDown(1, 0, 5300, 450 + 179 + 10);  // entry 2
     w.Form_DblClick();                              // edit layout with the outline
-    EXPECT_EQ(w.screenMode, 9);
+    EXPECT_EQ(w.screenMode, ScreenMode::Edit);
     EXPECT_TRUE(w.Text2->isHidden());
     EXPECT_TRUE(w.RichTextBox1->isHidden());
     EXPECT_TRUE(w.Command1[0]->isHidden());

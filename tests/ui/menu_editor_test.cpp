@@ -120,3 +120,28 @@ TEST_F(MenuTest, OrderlyExitRunsTheEditorsUnloadAndUnloadsEverything) {
     EXPECT_FALSE(e.isVisible());
     settle();
 }
+
+namespace {
+QStringList qtWarnings;
+void keepQtWarning(QtMsgType, const QMessageLogContext&, const QString& text) {
+    // The offscreen platform's own notes are no concern of the program.
+    if (!text.startsWith(QLatin1String("This plugin does not support"))) qtWarnings << text;
+}
+}  // namespace
+
+TEST_F(MenuTest, CancellingTheFirstFileDialogLeavesTheEditorEmptyAndQuiet) {
+    qtWarnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler(keepQtWarning);
+    frmMenu& m = menuWindow();
+    m.show();
+    m.Command1_Click(0);  // the file dialog comes up and is cancelled
+    Frm編集& e = editorWindow();
+    runQueued();
+    QTest::qWait(50);  // the listing timer's ticks
+    qInstallMessageHandler(before);
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Shown::OpenFile);
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_EQ(e.RichTextBox1->text(), "");
+    EXPECT_EQ(qtWarnings, QStringList()) << qtWarnings.join('\n').toStdString();
+}
