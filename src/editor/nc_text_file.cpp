@@ -10,13 +10,23 @@ namespace nctext {
 ReadResult readLines(const QString& path) {
     ReadResult r;
     QFile f(path);
-    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly)) {
+    const QFileInfo info(path);
+    // A device or a pipe may never end: only plain files are read.
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
         r.error = QStringLiteral("ファイルを開けませんでした\n") + path;
         return r;
     }
+    if (f.size() > kMaxReadBytes) {
+        r.error = QStringLiteral("ファイルが大きすぎます（最大%1MB）\n").arg(kMaxReadBytes >> 20) + path;
+        return r;
+    }
     const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
+    if (f.error() != QFileDevice::NoError || bytes.size() > kMaxReadBytes) {
         r.error = QStringLiteral("ファイルを読み込めませんでした\n") + path;
+        return r;
+    }
+    if (bytes.contains('\0')) {
+        r.error = QStringLiteral("テキストファイルではないため読み込めません\n") + path;
         return r;
     }
     const textenc::Decoded d = textenc::decode(bytes);

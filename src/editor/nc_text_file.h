@@ -11,6 +11,10 @@
 
 namespace nctext {
 
+// Largest file read: far beyond any NC file the program store can hold, so that
+// a log or an image picked by mistake is refused before it fills the memory.
+constexpr qint64 kMaxReadBytes = 64 * 1024 * 1024;
+
 struct ReadResult {
     bool ok = false;
     QStringList lines;
@@ -18,6 +22,9 @@ struct ReadResult {
     bool bom = false;
     QString error;  // Japanese, for a message box
 };
+// Reads a whole file.  Refused with a message: anything but a plain file (a
+// folder, a device, a pipe), a file over kMaxReadBytes, a file holding NUL
+// bytes (not text: an image, a program, a UTF-16 file), a read that fails.
 ReadResult readLines(const QString& path);
 
 // Why a write failed.
