@@ -81,6 +81,11 @@ void ImageSurface::circle(double cx, double cy, double r, colour::Rgb c) {
 }
 
 void ImageSurface::text(double x, double y, double size, colour::Rgb c, const QString& str) {
+    fittedText(x, y, size, c, str, 0);
+}
+
+void ImageSurface::fittedText(double x, double y, double size, colour::Rgb c, const QString& str,
+                              double maxWidth) {
     if (str.isEmpty()) return;
     QFont f = uiFont(size > 0 ? size : 9);
     QPainter p(&image_);
@@ -88,11 +93,16 @@ void ImageSurface::text(double x, double y, double size, colour::Rgb c, const QS
     p.setPen(colour::toQColor(c));
     QFontMetricsF fm(f, &image_);
     QPointF origin(std::floor(clampPx(x / tpp_)), std::floor(clampPx(y / tpp_)));
-    p.drawText(origin + QPointF(0, fm.ascent()), str);
+    double width = fm.horizontalAdvance(str);
+    p.translate(origin);
+    if (maxWidth > 0 && width > maxWidth / tpp_) {
+        const double narrow = (maxWidth / tpp_) / width;
+        p.scale(narrow, 1);
+        width *= narrow;
+    }
+    p.drawText(QPointF(0, fm.ascent()), str);
     p.end();
-    changed(QRectF(origin, QSizeF(fm.horizontalAdvance(str), fm.height()))
-                .toAlignedRect()
-                .adjusted(-1, -1, 1, 1));
+    changed(QRectF(origin, QSizeF(width, fm.height())).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void ImageSurface::resize(int widthPx, int heightPx) {
