@@ -67,4 +67,11 @@ public:
     // The operator went on after a quit cycle: the block count and the
     // fast-forward limit start again from 0.
     virtual void resetBlockCount() = 0;
+
+    // For the turning cycles: the program directory (the work file), one pass
+    // of the event pump (false when the window was closed meanwhile) and the
+    // run's key mailbox.
+    virtual QString workDir() = 0;
+    virtual bool yieldOnce() = 0;
+    virtual QString& keyMailbox() = 0;
 };

@@ -13,6 +13,14 @@ double legLength(double dh, double dv);
 // True when C is a number no larger than either leg.
 bool chamferFits(ProgramPoint p1, ProgramPoint p2, ProgramPoint p3, double c);
 
+// The two ends of the chamfer: the point C before the corner on the first leg
+// and the point C after it on the second (the corner itself for a leg of no
+// length).  C is not checked here.
+struct ChamferEnds {
+    ProgramPoint a, b;
+};
+ChamferEnds chamferEnds(ProgramPoint p1, ProgramPoint p2, ProgramPoint p3, double c);
+
 struct ChamferResult {
     bool fitted = false;  // false: the message was shown and the corner drawn sharp
     ProgramPoint next;    // where the second move now starts

@@ -292,6 +292,8 @@ bool DrawingRun::passM30(const QString& line) {
     return a != u"y";
 }
 
+QString DrawingRun::workDir() { return host_.workDir(); }
+
 void DrawingRun::resetBlockCount() {
     state_.run.blockCount = 0;
     state_.run.fastForwardLimit = 0;

@@ -73,7 +73,6 @@ private:
     Flow call(const QString& program);
     void returnFromCall();
     bool loadWorkFile();
-    bool yieldOnce();            // false when the window was closed
     bool countStep();            // false when the block bound has been reached
     void fail(const QString& text);
     void finish(RunResult r);
@@ -113,6 +112,9 @@ private:
     bool passM30(const QString& line) override;
     void showEndPointInProgramDisplay() override;
     void resetBlockCount() override;
+    QString workDir() override;
+    bool yieldOnce() override;   // false when the window was closed
+    QString& keyMailbox() override { return state_.keyMailbox; }
 
     DrawingHost& host_;
     DrawingState& state_;

@@ -3,6 +3,7 @@
 #include "drawing/block_move.h"
 #include "drawing/block_values.h"
 #include "drawing/evaluator.h"
+#include "drawing/drawing_texts.h"
 #include "drawing/interpreter_texts.h"
 #include "drawing/macro_flow.h"
 #include "drawing/macro_variables.h"
@@ -46,6 +47,22 @@ bool feedAfterCompensation(BlockValues& values) {
     }
     return false;
 }
+
+// What a turning cycle reads of the run: the words of a block as the block
+// interpreter reads them (variables resolved on the current level), the event
+// pump and the key mailbox.
+class RunCycleHost : public CycleHost {
+public:
+    explicit RunCycleHost(BlockContext& ctx) : ctx_(ctx) {}
+    QString word(const QString& block, const QString& key) override {
+        return BlockValues(ctx_, block).word(key);
+    }
+    bool yieldOnce() override { return ctx_.yieldOnce(); }
+    QString& keyMailbox() override { return ctx_.keyMailbox(); }
+
+private:
+    BlockContext& ctx_;
+};
 
 bool bracketsBalanced(const QString& line) {
     return line.count(u'(') == line.count(u')');
@@ -128,9 +145,8 @@ BlockStep NcBlockInterpreter::interpretBlock(BlockContext& ctx, BlockValues& val
             statements = true;
             if (gv == 4) return BlockStep::next();  // G04 dwell
             if (gv == 70) return finishingCycle(ctx, values);
-            // G71/G72: the turning cycles hand over through the work file;
-            // G73..G79 draw nothing.
-            if (gv >= 71 && gv <= 79) return endOfMove(ctx, values);
+            if (gv == 71 || gv == 72) return turningCycle(ctx, values);
+            if (gv >= 73 && gv <= 79) return endOfMove(ctx, values);  // drawn as nothing
         }
     }
 
@@ -176,6 +192,29 @@ BlockStep NcBlockInterpreter::finishingCycle(BlockContext& ctx, BlockValues& val
         if (hasN(i)) return BlockStep::jump(i);
     state_.finish.reset();
     return BlockStep::fail(text::kSequenceNotFound + p);
+}
+
+// G71/G72: the cycle works on its own copy of the program, handed over through
+// the work file.  After a second block the run goes on after the Q block.
+BlockStep NcBlockInterpreter::turningCycle(BlockContext& ctx, BlockValues& values) {
+    const QStringList lines = cycleLinesThroughWorkFile(ctx.workDir(), ctx.lines());
+    MovePoints& p = ctx.points();
+    CycleCall call;
+    call.lineIndex = ctx.lineIndex();
+    call.endH = p.endH.isEmpty() ? p.prevH : p.endH;
+    call.endV = p.endV.isEmpty() ? p.prevV : p.endV;
+    call.colour = state_.moveColour;
+    RunCycleHost host(ctx);
+    const CycleOutcome out =
+        mycycle(ctx.geometry(state_.compensationOffset), host, cycleSettings_, lines, call);
+    state_.moveColour = out.colour;
+    if (out.quit) {
+        if (ctx.dialogs().askYesNo(text::kQuitQuestion, QString())) return BlockStep::quit();
+        ctx.resetBlockCount();
+    }
+    const BlockStep end = endOfMove(ctx, values);
+    if (end.kind != BlockStep::Kind::Next || out.lineIndex == ctx.lineIndex()) return end;
+    return BlockStep::jump(out.lineIndex + 1);
 }
 
 BlockStep NcBlockInterpreter::endOfMove(BlockContext& ctx, BlockValues& values) {

@@ -6,6 +6,7 @@
 // the move, the end of the move).
 #include "drawing/block_interpreter.h"
 #include "drawing/interpreter_state.h"
+#include "drawing/turning_cycle.h"
 
 class BlockValues;
 
@@ -20,7 +21,11 @@ public:
 private:
     BlockStep interpretBlock(BlockContext& ctx, BlockValues& values);
     BlockStep finishingCycle(BlockContext& ctx, BlockValues& values);
+    BlockStep turningCycle(BlockContext& ctx, BlockValues& values);
     BlockStep endOfMove(BlockContext& ctx, BlockValues& values);
 
     InterpreterState state_;
+    // The first block of a cycle is kept for its second block, and for later
+    // cycles until the next first block: it outlives a pass.
+    CycleSettings cycleSettings_;
 };

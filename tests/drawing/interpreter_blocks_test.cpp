@@ -1,9 +1,12 @@
 // The block interpreter: the checks of a block in their order, the words of
 // the move and the moves drawn.
 #include <gtest/gtest.h>
+#include <algorithm>
+
 
 #include "drawing/interpreter_texts.h"
 #include "interpreter_rig.h"
+#include "platform/key_codes.h"
 
 using namespace drawing;
 
@@ -155,4 +158,39 @@ TEST(BlockMoves, ACornerBeforeAnArcIsDrawnSharp) {
     Drawing d("m", {"G00 X0 Z0", "G01 Z-10.,R2", "G02 X10. Z-15. R5."});
     EXPECT_TRUE(d.lines().contains("line 14400 12960 14310 12960 FFFF00")) << d.linesText();
     EXPECT_TRUE(d.host.surf.ops().contains("circle 14310 12960 10 0000FF"));
+}
+
+TEST(TurningCycle, QDuringRoughingAsksWhetherToEndTheRun) {
+    // "m": the cycle starts at (Z2, X64) = (14418, 12672); its finishing shape
+    // ends at N20 shifted by the allowances, (Z-14.9, X62.4) = (14265.9,
+    // 12679.2), and returns from there; "G1 X70." after it goes to (14418, 12645).
+    const QString finishReturn = "line 14265.9 12679.2 14418 12672 FF0000";
+    const QString after = "line 14418 12672 14418 12645 FFFF00";
+    struct Case {
+        const char* name;
+        bool pressQ;
+        bool yes;
+        bool finished, goesOn;
+        qint64 blockCount;  // at the end of the text
+    } cases[] = {
+        {"no key", false, false, true, true, 5},  // N10..N20 are the cycle's
+        {"Q, then yes", true, true, false, false, 4},
+        {"Q, then no: the count starts again", true, false, false, true, 1},
+    };
+    for (const Case& c : cases) {
+        RunRig rig({"O0001", "G0 X64. Z2.", "G71 U2. R.5", "G71 P10 Q20 U.4 W.1", "N10 G0 X20.",
+                    "G1 Z-15.", "N20 X62.", "G1 X70.", "%"});
+        // Yields 1..4 come before blocks 0..3; the fifth is the cycle's own.
+        if (c.pressQ) rig.keyAt(5, vbkey::kQ);
+        rig.host.dlg.queueYesNo(c.yes);
+        EXPECT_EQ(rig.draw("m", {"N"}), RunResult::Normal) << c.name;
+        const QStringList ops = rig.host.surf.ops();
+        EXPECT_EQ(ops.contains(finishReturn), c.finished) << c.name;
+        EXPECT_EQ(ops.contains(after), c.goesOn) << c.name;
+        const bool asked = rig.host.dlg.shown().size() > 0 &&
+                           std::any_of(rig.host.dlg.shown().begin(), rig.host.dlg.shown().end(),
+                                       [](const auto& s) { return s.text == text::kQuitQuestion; });
+        EXPECT_EQ(asked, c.pressQ) << c.name;
+        EXPECT_EQ(rig.st.run.blockCount, c.blockCount) << c.name;
+    }
 }

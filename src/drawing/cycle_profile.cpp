@@ -1,0 +1,249 @@
+#include "drawing/cycle_profile.h"
+
+#include <cmath>
+
+#include "drawing/arc_drawing.h"
+#include "drawing/chamfer.h"
+#include "drawing/corner_rounding.h"
+#include "drawing/cycle_texts.h"
+#include "drawing/line_drawing.h"
+#include "drawing/number_text.h"
+#include "platform/dialogs.h"
+
+namespace {
+
+// Slack, in program units, for a pass that ends exactly on a piece's end.
+constexpr double kSlack = 1e-6;
+// How far a pass lying along the shape is measured towards the material, in
+// program units: small enough to stay on the tangent point of a rounded
+// corner, large enough to cut its circle.
+constexpr double kAlongShapeNudge = 1e-8;
+
+double held(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.x : p.z; }
+double cut(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.z : p.x; }
+
+bool within(double v, double a, double b) {
+    return v >= std::min(a, b) - kSlack && v <= std::max(a, b) + kSlack;
+}
+
+}  // namespace
+
+ProgramPoint CycleFrame::hv(CyclePoint p) const {
+    if (horizontal()) return {p.z, p.x};
+    return {p.x / 2, p.z * 2};
+}
+
+CyclePoint CycleFrame::xz(ProgramPoint q) const {
+    if (horizontal()) return {q.v, q.h};
+    return {q.h * 2, q.v / 2};
+}
+
+CyclePoint CycleFrame::fromScreen(double x, double y) const {
+    return xz({(x - g_.originX) / g_.scale, 2 * (g_.originY - y) / g_.scale});
+}
+
+void CycleFrame::line(CyclePoint a, CyclePoint b, colour::Rgb c) const {
+    const ProgramPoint s = hv(a), e = hv(b);
+    myline(g_, s.h, s.v, e.h, e.v, c);
+}
+
+CycleProfile::CycleProfile(const CycleFrame& frame, const std::vector<ShapePoint>& shape)
+    : frame_(frame) {
+    const size_t n = shape.size();
+    if (n < 2) return;
+    CyclePoint start = shape[0].at;
+    auto straight = [&](CyclePoint to, bool intoFillet = false) {
+        ProfilePiece p;
+        p.a = start;
+        p.b = to;
+        p.intoFillet = intoFillet;
+        pieces_.push_back(p);
+        start = to;
+    };
+    for (size_t k = 0; k + 1 < n; ++k) {
+        const ShapePoint& to = shape[k + 1];
+        if (to.arc) {
+            ProfilePiece p;
+            p.kind = ProfilePiece::Kind::Arc;
+            p.a = start;
+            p.b = to.at;
+            p.radius = to.arcRadius;
+            p.clockwise = to.clockwise;
+            pieces_.push_back(p);
+            start = to.at;
+            continue;
+        }
+        // A corner needs a straight move on both sides.
+        const bool cornerable = k + 2 < n && !shape[k + 2].arc;
+        if (cornerable && !to.cornerC.isEmpty()) {
+            const ProgramPoint p1 = frame.hv(shape[k].at), p2 = frame.hv(to.at),
+                               p3 = frame.hv(shape[k + 2].at);
+            if (chamferFits(p1, p2, p3, to.cornerCValue)) {
+                const ChamferEnds e = chamferEnds(p1, p2, p3, to.cornerCValue);
+                straight(frame.xz(e.a));
+                straight(frame.xz(e.b));
+            } else {
+                frame.g().dialogs.message(nt::str(to.cornerCValue) +
+                                          drawing::text::kCycleChamferTooLarge);
+                straight(to.at);
+            }
+        } else if (cornerable && to.cornerR > 0) {
+            ProfilePiece f;
+            f.kind = ProfilePiece::Kind::Fillet;
+            f.a = start;
+            f.b = to.at;
+            f.c = shape[k + 2].at;
+            f.radius = to.cornerR;
+            straight(to.at, true);
+            pieces_.push_back(f);
+        } else {
+            straight(to.at);
+        }
+    }
+}
+
+std::optional<double> CycleProfile::meetLine(const ProfilePiece& p, PassAxis axis,
+                                             double level) const {
+    const double la = held(axis, p.a), lb = held(axis, p.b);
+    if (!within(level, la, lb)) return std::nullopt;
+    // A piece lying along the pass: the pass runs to its far end.
+    if (std::fabs(lb - la) < kSlack) return cut(axis, p.b);
+    return cut(axis, p.a) + (cut(axis, p.b) - cut(axis, p.a)) * (level - la) / (lb - la);
+}
+
+namespace {
+
+// The screen line of a pass: a row (fixed screen y) or a column (fixed x).
+struct PassLine {
+    bool row = true;
+    double at = 0;
+};
+
+PassLine passLine(const CycleFrame& f, PassAxis axis, double level) {
+    const CyclePoint p = axis == PassAxis::AlongZ ? CyclePoint{level, 0} : CyclePoint{0, level};
+    // "m" shows X upwards and Z across, "t" the other way round.
+    const bool row = (axis == PassAxis::AlongZ) == f.horizontal();
+    return {row, row ? f.screenY(p) : f.screenX(p)};
+}
+
+double cutAt(const CycleFrame& f, PassAxis axis, const PassLine& l, double answer) {
+    const CyclePoint p = l.row ? f.fromScreen(answer, l.at) : f.fromScreen(l.at, answer);
+    return cut(axis, p);
+}
+
+}  // namespace
+
+std::optional<double> CycleProfile::meetArc(const ProfilePiece& p, PassAxis axis, double level,
+                                            double from) const {
+    const GeometryContext& g = frame_.g();
+    const PassLine l = passLine(frame_, axis, level);
+    const double x1 = frame_.screenX(p.a), y1 = frame_.screenY(p.a);
+    const double x2 = frame_.screenX(p.b), y2 = frame_.screenY(p.b);
+    const double r = p.radius * g.scale;
+    const colour::Rgb c = p.clockwise ? geometry_colour::kClockwise : geometry_colour::kAnticlockwise;
+    const colour::Rgb mirrored =
+        p.clockwise ? geometry_colour::kAnticlockwise : geometry_colour::kClockwise;
+    // The arc answers one of its circle's two meetings with the line (right of
+    // its centre, or above it); the other is asked of the same arc mirrored
+    // across the line's axis, which turns it the other way round.
+    std::optional<double> answers[2];
+    if (l.row) {
+        answers[0] = arcXAtY(g, x1, y1, x2, y2, r, c, l.at);
+        if (auto m = arcXAtY(g, -x1, y1, -x2, y2, r, mirrored, l.at)) answers[1] = -*m;
+    } else {
+        answers[0] = arcYAtX(g, x1, y1, x2, y2, r, c, l.at);
+        if (auto m = arcYAtX(g, x1, -y1, x2, -y2, r, mirrored, l.at)) answers[1] = -*m;
+    }
+    // On a shape that keeps its direction an arc stays between its ends.
+    std::optional<double> best;
+    for (const auto& a : answers) {
+        if (!a) continue;
+        const double v = cutAt(frame_, axis, l, *a);
+        if (!within(v, cut(axis, p.a), cut(axis, p.b))) continue;
+        if (!best || std::fabs(v - from) < std::fabs(*best - from)) best = v;
+    }
+    return best;
+}
+
+std::optional<double> CycleProfile::meetFillet(const ProfilePiece& p, PassAxis axis,
+                                               double level) const {
+    const GeometryContext& g = frame_.g();
+    const PassLine l = passLine(frame_, axis, level);
+    const double x1 = frame_.screenX(p.a), y1 = frame_.screenY(p.a);
+    const double x2 = frame_.screenX(p.b), y2 = frame_.screenY(p.b);
+    const double x3 = frame_.screenX(p.c), y3 = frame_.screenY(p.c);
+    const double r = p.radius * g.scale;
+    const std::optional<double> a =
+        l.row ? filletXAtY(g, x1, y1, x2, y2, x3, y3, r, kFilletOnArc, l.at)
+              : filletYAtX(g, x1, y1, x2, y2, x3, y3, r, kFilletOnArc, l.at);
+    if (!a) return std::nullopt;
+    return cutAt(frame_, axis, l, *a);
+}
+
+std::optional<double> CycleProfile::meet(PassAxis axis, double level, double from,
+                                         int material) const {
+    for (size_t i = 0; i < pieces_.size(); ++i) {
+        const ProfilePiece& p = pieces_[i];
+        switch (p.kind) {
+        case ProfilePiece::Kind::Line: {
+            // A rounded corner takes the end of the move before it: ask it first.
+            if (p.intoFillet && i + 1 < pieces_.size()) {
+                const ProfilePiece& f = pieces_[i + 1];
+                std::optional<double> m = meetFillet(f, axis, level);
+                if (!m && std::fabs(held(axis, p.a) - held(axis, p.b)) < kSlack &&
+                    std::fabs(held(axis, p.b) - level) < kSlack)
+                    m = meetFillet(f, axis, level + material * kAlongShapeNudge);
+                if (m) return m;
+            }
+            if (auto m = meetLine(p, axis, level)) {
+                // Met at its end, where the shape goes on along the pass: the
+                // pass runs on to the end of that stretch.
+                const bool atEnd = std::fabs(held(axis, p.b) - level) < kSlack;
+                const ProfilePiece* next = i + 1 < pieces_.size() ? &pieces_[i + 1] : nullptr;
+                if (atEnd && next && next->kind == ProfilePiece::Kind::Line &&
+                    std::fabs(held(axis, next->b) - level) < kSlack)
+                    break;
+                return m;
+            }
+            break;
+        }
+        case ProfilePiece::Kind::Arc:
+            if (auto m = meetArc(p, axis, level, from)) return m;
+            break;
+        case ProfilePiece::Kind::Fillet:
+            break;  // asked with the move before it
+        }
+    }
+    return std::nullopt;
+}
+
+colour::Rgb CycleProfile::draw(colour::Rgb colour) const {
+    if (pieces_.empty()) return colour;
+    const GeometryContext& g = frame_.g();
+    CyclePoint at = pieces_.front().a;
+    for (const ProfilePiece& p : pieces_) {
+        switch (p.kind) {
+        case ProfilePiece::Kind::Line:
+            // The corner rounding draws the move up to its first tangent point.
+            if (p.intoFillet) break;
+            frame_.line(at, p.b, geometry_colour::kFeed);
+            at = p.b;
+            break;
+        case ProfilePiece::Kind::Arc:
+            colour = p.clockwise ? geometry_colour::kClockwise : geometry_colour::kAnticlockwise;
+            mycircle(g, frame_.screenX(at), frame_.screenY(at), frame_.screenX(p.b),
+                     frame_.screenY(p.b), p.radius * g.scale, colour);
+            at = p.b;
+            break;
+        case ProfilePiece::Kind::Fillet: {
+            mycircleR(g, frame_.screenX(at), frame_.screenY(at), frame_.screenX(p.b),
+                      frame_.screenY(p.b), frame_.screenX(p.c), frame_.screenY(p.c),
+                      p.radius * g.scale);
+            const std::optional<ProgramPoint> t = takeTangentPoint(g);
+            at = t ? frame_.xz(*t) : p.b;
+            break;
+        }
+        }
+    }
+    return colour;
+}

@@ -1,0 +1,289 @@
+// The rough-turning cycles: the first block's values, where each roughing
+// pass ends (worked out by hand), the mirrored direction, the end of the
+// roughing, the shape checks and the operator's Q.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "cycle_rig.h"
+
+namespace {
+
+constexpr double kNear = 1e-3;
+const QString kYellow = QStringLiteral("FFFF00");
+const QString kRed = QStringLiteral("FF0000");
+
+// The roughing passes: the cutting moves (yellow, from the pass start along
+// the cutting axis) drawn before the cycle's yield, as (level, end).
+struct Pass {
+    double level, end;
+};
+QList<Pass> passes(const CycleRig& rig, int roughingLines, bool g71, double from) {
+    QList<Pass> r;
+    const QList<CycleRig::Move> m = rig.moves().mid(0, roughingLines);
+    for (const CycleRig::Move& v : m) {
+        if (v.colour != kYellow) continue;
+        const double held1 = g71 ? v.x1 : v.z1, held2 = g71 ? v.x2 : v.z2;
+        const double cut1 = g71 ? v.z1 : v.x1, cut2 = g71 ? v.z2 : v.x2;
+        if (std::fabs(held1 - held2) < 1e-6 && std::fabs(cut1 - from) < 1e-6)
+            r << Pass{held1, cut2};
+    }
+    return r;
+}
+
+}  // namespace
+
+TEST(TurningCycle, FirstBlockStoresDepthAndRetractAndDrawsNothing) {
+    struct Case {
+        const char* block;
+        const char* depth;
+        const char* retract;
+    } cases[] = {
+        {"G71 U-2. R.5", " 2", ".5"},  // a negative depth is kept positive
+        {"G71 U1.5 R1.", "1.5", "1."},
+        {"G72 W-1.5 R.3", " 1.5", ".3"},
+        {"G72 U3. W2. R.5", "2.", ".5"},  // G72 takes its depth from W
+    };
+    for (const Case& c : cases) {
+        CycleRig rig;
+        rig.cycle({"O1", c.block, "M30"}, 1, 60, 2);
+        EXPECT_EQ(rig.settings.cutDepth, QString::fromLatin1(c.depth)) << c.block;
+        EXPECT_EQ(rig.settings.retractX, QString::fromLatin1(c.retract)) << c.block;
+        EXPECT_EQ(rig.settings.retractZ, QString::fromLatin1(c.retract)) << c.block;
+        EXPECT_TRUE(rig.surf.ops().isEmpty()) << c.block;
+        EXPECT_TRUE(rig.dlg.messages().isEmpty()) << c.block;
+        EXPECT_EQ(rig.out.lineIndex, 1);
+    }
+}
+
+TEST(TurningCycle, FirstBlockWithoutDepthIsReported) {
+    for (const char* block : {"G71 R.5", "G72 U2. R.5", "G71 U0 R.5"}) {
+        CycleRig rig;
+        rig.cycle({"O1", block, "M30"}, 1, 60, 2);
+        EXPECT_EQ(rig.dlg.messages(),
+                  QStringList{QString::fromLatin1(block) + "切り込み量が指定されていませ 描画できませ"});
+        EXPECT_TRUE(rig.surf.ops().isEmpty());
+        EXPECT_TRUE(rig.settings.cutDepth.isEmpty());
+    }
+}
+
+// A shape with a straight taper, a rounded corner R3 and a convex arc R6,
+// roughed 1 deep a side (levels 2 apart on X) with allowances U.4 W.1 from
+// X62 Z2.  Shifted shape (X, Z): (20.4, 2.1) (20.4, -9.9) taper to
+// (30.4, -19.9), corner R3 at (30.4, -29.9) [fillet centre radius 18.2, Z
+// -26.9], up to (44.4, -29.9), G03 R6 to (56.4, -35.9) [centre radius 22.2,
+// Z -35.9], up to (60.4, -35.9).
+const QStringList kHandShape = {
+    "O0100",        "G71 U1. R.5",      "G71 P10 Q20 U.4 W.1", "N10 G00 X20.",
+    "G01 Z-10.",    "X30. Z-20.",       "Z-30.,R3.",           "X44.",
+    "G03 X56. Z-36. R6.", "N20 X60.",   "M30",
+};
+
+TEST(TurningCycle, EveryPassEndsOnTheShiftedShapeInBothOrientations) {
+    // level X -> where the pass ends (Z), by hand:
+    //   taper:  Z = -9.9 - 2*(X/2 - 10.2)
+    //   fillet: Z = -26.9 - sqrt(9 - (X/2 - 18.2)^2)
+    //   arc:    Z = -35.9 + sqrt(36 - (X/2 - 22.2)^2)
+    const QList<Pass> want = {
+        {60.4, -35.9},      {58.4, -35.9},      {56.4, -35.9},      {54.4, -32.583375},
+        {52.4, -31.427864}, {50.4, -30.703848}, {48.4, -30.243146}, {46.4, -29.983920},
+        {44.4, -29.9},      {42.4, -29.9},      {40.4, -29.9},      {38.4, -29.9},
+        {36.4, -29.9},      {34.4, -29.728427}, {32.4, -29.136068}, {30.4, -26.9},
+        {28.4, -17.9},      {26.4, -15.9},      {24.4, -13.9},      {22.4, -11.9},
+        {20.4, -9.9},  // the level on the shape's bottom is cut; 18.4 is not
+    };
+    for (bool horizontal : {true, false}) {
+        CycleRig rig;
+        rig.orientation(horizontal);
+        rig.settings = {" 1", ".5", ".5"};
+        int atYield = -1;
+        rig.onYield = [&] { atYield = int(rig.ops(QStringLiteral("line")).size()); };
+        rig.cycle(kHandShape, 2, 62, 2);
+        const QList<Pass> got = passes(rig, atYield, true, 2.1);
+        ASSERT_EQ(got.size(), want.size()) << horizontal;
+        for (int i = 0; i < want.size(); ++i) {
+            EXPECT_NEAR(got[i].level, want[i].level, kNear) << horizontal << " pass " << i;
+            EXPECT_NEAR(got[i].end, want[i].end, kNear) << horizontal << " pass " << i;
+        }
+        EXPECT_TRUE(rig.dlg.messages().isEmpty()) << rig.dlg.messages().join('|').toStdString();
+        EXPECT_EQ(rig.out.lineIndex, 9);  // on the Q block
+    }
+}
+
+TEST(TurningCycle, EachPassIsPlungeCutRetractAndRapidReturn) {
+    CycleRig rig;
+    rig.settings = {" 1", ".5", ".5"};
+    rig.cycle(kHandShape, 2, 62, 2);
+    const QList<CycleRig::Move> m = rig.moves();
+    ASSERT_GE(m.size(), 9);
+    auto is = [](const CycleRig::Move& v, double x1, double z1, double x2, double z2,
+                 const QString& c) {
+        return std::fabs(v.x1 - x1) < kNear && std::fabs(v.z1 - z1) < kNear &&
+               std::fabs(v.x2 - x2) < kNear && std::fabs(v.z2 - z2) < kNear && v.colour == c;
+    };
+    // Approach by the allowances in the block's colour, then pass 1 from it.
+    EXPECT_TRUE(is(m[0], 62, 2, 62.4, 2.1, kRed));
+    EXPECT_TRUE(is(m[1], 62.4, 2.1, 60.4, 2.1, kRed));  // the P block is G00
+    EXPECT_TRUE(is(m[2], 60.4, 2.1, 60.4, -35.9, kYellow));
+    EXPECT_TRUE(is(m[3], 60.4, -35.9, 61.4, -35.4, kYellow));  // 45 degrees by R
+    EXPECT_TRUE(is(m[4], 61.4, -35.4, 61.4, 2.1, kRed));
+    // Pass 2 plunges by 2R + 2 depths from the lifted return.
+    EXPECT_TRUE(is(m[5], 61.4, 2.1, 58.4, 2.1, kRed));
+    // The last move is the rapid return from the shape's end to the start.
+    EXPECT_TRUE(is(m.last(), 60.4, -35.9, 62, 2, kRed));
+}
+
+TEST(TurningCycle, FinishingShapeIsDrawnWithItsCornerAndArc) {
+    CycleRig rig;
+    rig.settings = {" 1", ".5", ".5"};
+    rig.cycle(kHandShape, 2, 62, 2);
+    // The fillet's tangent markers and the arc's end markers, in screen
+    // twips ("m": x = 1000 + 10 Z, y = 5000 - 5 X).
+    struct Marker {
+        double x, y, r;
+        const char* colour;
+    } want[] = {
+        {731, 4848, 20, "0000FF"},  // T1: X30.4 Z-26.9
+        {701, 4818, 20, "FF0000"},  // T2: X36.4 Z-29.9
+        {701, 4778, 10, "0000FF"},  // arc start X44.4 Z-29.9
+        {641, 4718, 10, "FF0000"},  // arc end X56.4 Z-35.9
+    };
+    const QStringList circles = rig.ops(QStringLiteral("circle"));
+    for (const Marker& w : want) {
+        bool found = false;
+        for (const QString& c : circles) {
+            const GeoRig::Op o = GeoRig::parse(c);
+            found = found || (std::fabs(o.n[0] - w.x) < 0.01 && std::fabs(o.n[1] - w.y) < 0.01 &&
+                              o.n[2] == w.r && o.colour == QLatin1String(w.colour));
+        }
+        EXPECT_TRUE(found) << w.x << " " << w.y << "\n" << circles.join('\n').toStdString();
+    }
+    EXPECT_EQ(rig.out.colour, colour::rgb(0, 255, 0));  // the G03 arc's colour stays
+}
+
+TEST(TurningCycle, ShapeTowardsPlusZIsRoughedMirrored) {
+    // The shape of a plain turning turned half round: it runs towards +Z and
+    // the levels rise from X10.  In "m" the allowances change sign with it.
+    const QStringList lines = {"O0101",       "G71 P10 Q20 U.4 W.1", "N10 G00 X52.",
+                               "G01 Z-30.",   "X32. Z-20.",          "N20 X10.", "M30"};
+    CycleRig rig;
+    rig.settings = {" 1", ".5", ".5"};
+    int atYield = -1;
+    rig.onYield = [&] { atYield = int(rig.ops(QStringLiteral("line")).size()); };
+    rig.cycle(lines, 1, 10, -42);
+    const QList<Pass> got = passes(rig, atYield, true, -42.1);
+    ASSERT_EQ(got.size(), 21);
+    const QList<Pass> spot = {{11.6, -20.1}, {31.6, -20.1}, {41.6, -25.1}, {51.6, -30.1}};
+    for (const Pass& s : spot) {
+        const int i = int(std::lround((s.level - 11.6) / 2));
+        EXPECT_NEAR(got[i].level, s.level, kNear);
+        EXPECT_NEAR(got[i].end, s.end, kNear) << s.level;
+    }
+    // The lift goes down and back towards -Z.
+    const QList<CycleRig::Move> m = rig.moves();
+    EXPECT_NEAR(m[3].x2, 10.6, kNear);
+    EXPECT_NEAR(m[3].z2, -20.6, kNear);
+}
+
+// The end of the roughing in each direction class: the level on the shape's
+// extreme is cut, the one beyond it is not.
+TEST(TurningCycle, RoughingEndsOnTheShapesExtremeForG71AndG72BothWays) {
+    struct Case {
+        const char* name;
+        QStringList lines;
+        double x, z;
+        bool g71;
+        double from;
+        QList<Pass> want;
+    } cases[] = {
+        {"G71 towards -Z",
+         {"O1", "G71 P10 Q20 U.4 W.1", "N10 G00 X20.", "G01 Z-10.", "X40. Z-20.", "N20 X62.", "M30"},
+         62, 2, true, 2.1,
+         {{60.4, -19.9}, {50.4, -19.9}, {40.4, -19.9}, {22.4, -10.9}, {20.4, -9.9}}},
+        {"G72 towards -X",
+         {"O1", "G72 P50 Q60 U.2 W.1", "N50 G00 Z-8.", "G01 X60.", "X40. Z-4.", "N60 Z0", "M30"},
+         84, 2, false, 84.2,
+         {{0.1, 40.2}, {-1.9, 40.2}, {-3.9, 40.2}, {-5.9, 50.2}, {-7.9, 60.2}}},
+        {"G72 towards +X",
+         {"O1", "G72 P50 Q60 U.2 W.1", "N50 G00 Z2.", "G01 X40.", "X60. Z-2.", "N60 Z-6.", "M30"},
+         16, -8, false, 15.8,
+         {{-6.1, 59.8}, {-4.1, 59.8}, {-2.1, 59.8}, {-0.1, 49.8}, {1.9, 39.8}}},
+    };
+    for (const Case& c : cases) {
+        CycleRig rig;
+        rig.settings = {c.g71 ? " 1" : " 2", ".5", ".5"};
+        int atYield = -1;
+        rig.onYield = [&] { atYield = int(rig.ops(QStringLiteral("line")).size()); };
+        rig.cycle(c.lines, 1, c.x, c.z);
+        QList<Pass> got = passes(rig, atYield, c.g71, c.from);
+        if (c.g71) {
+            // 21 levels from 60.4 to 20.4; look at a few and at the last.
+            ASSERT_EQ(got.size(), 21) << c.name;
+            got = {got[0], got[5], got[10], got[19], got[20]};
+        }
+        ASSERT_EQ(got.size(), c.want.size()) << c.name;
+        for (int i = 0; i < got.size(); ++i) {
+            EXPECT_NEAR(got[i].level, c.want[i].level, kNear) << c.name << " " << i;
+            EXPECT_NEAR(got[i].end, c.want[i].end, kNear) << c.name << " " << i;
+        }
+        EXPECT_TRUE(rig.dlg.messages().isEmpty()) << c.name;
+    }
+}
+
+TEST(TurningCycle, ShapeChecksReportAndTheDrawingGoesOn) {
+    struct Case {
+        QStringList lines;
+        QString message;
+    } cases[] = {
+        {{"O1", "G71 P10 Q20 U.4 W.1", "N10 G00 X20. Z-5.", "G01 X30.", "N20 Z-20.", "M30"},
+         "始点及び第一ブロック, 第二ブロックＺ:-5.で値が同じではエラーになります修正してください"},
+        {{"O1", "G72 P10 Q20 U.4 W.1", "N10 G00 Z-8. X70.", "G01 Z-4.", "N20 X40.", "M30"},
+         "始点及び第一ブロック, 第二ブロックX:70.で値が同じではエラーになります修正してください"},
+        {{"O1", "G71 P10 Q20 U.4 W.1", "N10 G00 X20.", "G01 X30. Z-5.", "X25. Z-10.", "N20 X40.",
+          "M30"},
+         "X軸 途中で増大減少の反転があります 修正して下さい"},
+        {{"O1", "G71 P10 Q20 U.4 W.1", "N10 G00 X20.", "G01 X30. Z-5.", "Z-2.", "N20 X40. Z-10.",
+          "M30"},
+         "Z軸 途中で増大減少の反転があります 修正して下さい"},
+        {{"O1", "G71 P10 Q20 U.4 W.1", "N10 G00 X20.", "G01 Z-10.,C20.", "N20 X40.", "M30"},
+         " 20C:コーナーCエラー 前後の線分に対しCが大きすぎます"},
+        {{"O1", "G71 P10 Q20 U.4 W.1", "N11 G00 X20.", "N20 X40.", "M30"},
+         "シーケンス番号エラーです 見つかりません P10"},
+        {{"O1", "G71 P10 Q20 U.4 W.1", "N10 G00 X20.", "N21 X40.", "M30"},
+         "シーケンス番号エラーです 見つかりません Q20"},
+    };
+    for (const Case& c : cases) {
+        CycleRig rig;
+        rig.settings = {" 2", ".5", ".5"};
+        rig.cycle(c.lines, 1, 62, 2);
+        EXPECT_EQ(rig.dlg.messages(), QStringList{c.message});
+    }
+}
+
+TEST(TurningCycle, QDuringRoughingEndsBeforeTheFinishingShape) {
+    for (const char* k : {"Q", "q", "D", "v"}) {
+        CycleRig rig;
+        rig.settings = {" 1", ".5", ".5"};
+        int atYield = -1;
+        rig.onYield = [&] {
+            atYield = int(rig.surf.ops().size());
+            rig.key = QString::fromLatin1(k);
+        };
+        rig.cycle(kHandShape, 2, 62, 2);
+        const bool quit = QByteArray(k).toUpper() == "Q";
+        EXPECT_EQ(rig.yields, 1);
+        EXPECT_EQ(rig.surf.ops().size(), atYield) << k;  // nothing after the roughing
+        EXPECT_EQ(rig.out.quit, quit) << k;
+        // Q is taken; a view command stays for the run, which redraws.
+        EXPECT_EQ(rig.key, quit ? QString() : QString::fromLatin1(k));
+        EXPECT_EQ(rig.out.lineIndex, 9);
+    }
+}
+
+TEST(TurningCycle, WorkFileCarriesTheProgramAndIsDeleted) {
+    QTemporaryDir dir;
+    const QStringList lines = {"O1", "G71 U1. R.5", "(日本語)", "M30"};
+    EXPECT_EQ(cycleLinesThroughWorkFile(dir.path(), lines), lines);
+    EXPECT_FALSE(QFile::exists(dir.filePath("tenmp.$$$")));
+}
