@@ -1,5 +1,6 @@
 #include "drawing/evaluator.h"
 
+#include <QHash>
 #include <array>
 
 #include "drawing/evaluator_math.h"
@@ -19,28 +20,65 @@ using evalmath::checked;
 constexpr int kSlots = 100;
 
 // Names tried at a letter, in this order ("SQR" only when "SQRT" does not match).
-const char* const kNames[] = {"SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "SQRT", "SQR",
-                              "MOD", "AND", "OR",  "XOR",  "FUP",  "FIX",  "ROUND", "ABS"};
+const QString& nameText(int k) {
+    static const QString kNames[] = {
+        QStringLiteral("SIN"),  QStringLiteral("COS"), QStringLiteral("TAN"),
+        QStringLiteral("ASIN"), QStringLiteral("ACOS"), QStringLiteral("ATAN"),
+        QStringLiteral("SQRT"), QStringLiteral("SQR"), QStringLiteral("MOD"),
+        QStringLiteral("AND"),  QStringLiteral("OR"),  QStringLiteral("XOR"),
+        QStringLiteral("FUP"),  QStringLiteral("FIX"), QStringLiteral("ROUND"),
+        QStringLiteral("ABS")};
+    return kNames[k];
+}
+constexpr int kNameCount = 16;
+// First letters of those names: any other character is no name.
+bool startsName(QChar c) {
+    switch (c.unicode()) {
+    case 'S': case 'C': case 'T': case 'A': case 'M': case 'O': case 'X': case 'F': case 'R':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The token tests below run for every token of every expression of a macro
+// loop: they look at the characters rather than compare whole texts.
+bool isOneChar(const QString& t, char16_t c) { return t.size() == 1 && t[0] == c; }
 
 bool isWordOperator(const QString& t) {
-    return t == u"MOD" || t == u"AND" || t == u"OR" || t == u"XOR";
+    if (t.size() == 2) return t == QLatin1StringView("OR");
+    if (t.size() != 3) return false;
+    return t == QLatin1StringView("MOD") || t == QLatin1StringView("AND") ||
+           t == QLatin1StringView("XOR");
 }
 
-bool isBareOperator(const QString& t) {
-    return t == u"+" || t == u"-" || t == u"*" || t == u"/";
-}
+bool isOperatorChar(QChar c) { return c == u'+' || c == u'-' || c == u'*' || c == u'/'; }
 
-bool isBracket(const QString& t) { return t == u"[" || t == u"]"; }
+bool isBareOperator(const QString& t) { return t.size() == 1 && isOperatorChar(t[0]); }
+
+bool isBracket(const QString& t) { return isOneChar(t, u'[') || isOneChar(t, u']'); }
 
 bool startsMulDiv(const QString& t) {
     return !t.isEmpty() && (t[0] == u'*' || t[0] == u'/');
 }
 
+// An operator character as a token (shared texts, nothing allocated).
+QString operatorText(QChar c) {
+    static const QString plus = QStringLiteral("+"), minus = QStringLiteral("-"),
+                         times = QStringLiteral("*"), divide = QStringLiteral("/");
+    switch (c.unicode()) {
+    case '+': return plus;
+    case '-': return minus;
+    case '*': return times;
+    default: return divide;
+    }
+}
+
 // The function name of a function token ("-SIN" -> "SIN"), or empty.
-QString functionOf(const QString& t) {
-    if (t.size() < 2 || !isBareOperator(t.left(1))) return {};
-    const QString name = t.mid(1);
-    return evalmath::isFunctionName(name) ? name : QString();
+QStringView functionOf(const QString& t) {
+    if (t.size() < 2 || !isOperatorChar(t[0])) return {};
+    const QStringView name = QStringView(t).mid(1);
+    return evalmath::isFunctionName(name) ? name : QStringView();
 }
 
 class Evaluation {
@@ -66,6 +104,13 @@ private:
         s_[i] = text;
         if (i > n_) n_ = i;
     }
+    // write(i, at(i) + c), without building a new text for every digit.
+    void append(int i, QChar c) {
+        if (i > kSlots) throw EvalFault("式の要素が100個を超えました");
+        if (i < 1) return;
+        s_[i].append(c);
+        if (i > n_) n_ = i;
+    }
     void put(int i, double v) { write(i, nt::str(checked(v))); }
     int prevNonEmpty(int from, int lowest) const {
         for (int j = from - 1; j >= lowest; --j)
@@ -80,7 +125,10 @@ private:
     // Removes slots from..to; the following tokens move left to close the gap.
     void remove(int from, int to) {
         const int count = to - from + 1;
-        for (int j = from; j <= n_; ++j) s_[j] = j + count <= n_ ? s_[j + count] : QString();
+        for (int j = from; j <= n_; ++j) {
+            if (j + count <= n_) s_[j] = std::move(s_[j + count]);
+            else s_[j].clear();
+        }
         n_ -= count;
     }
 
@@ -96,20 +144,20 @@ private:
         const int len = e_.size();
         for (int i = 0; i < len;) {
             const QChar c = e_[i];
-            const QString cur = at(k);
+            const QString& cur = at(k);
             if (c == u' ' || c == u',') {
                 ++i;
             } else if (c == u'+' || c == u'-') {
                 if (isBareOperator(cur)) return grammarFault();
                 if (at(1).isEmpty()) {
-                    write(1, QString(c));  // the expression starts with a sign
+                    write(1, operatorText(c));  // the expression starts with a sign
                 } else {
-                    write(++k, QString(c));
+                    write(++k, operatorText(c));
                 }
                 ++i;
             } else if (c == u'*' || c == u'/') {
                 if (isBareOperator(cur)) return grammarFault();
-                write(++k, QString(c));
+                write(++k, operatorText(c));
                 ++i;
             } else if (c == u'[') {
                 if (at(1).isEmpty()) {
@@ -126,19 +174,21 @@ private:
             } else if (c == u'.') {
                 if (cur.endsWith(u'.')) return grammarFault();
                 if (isBracket(cur)) ++k;
-                write(k, at(k) + c);
+                append(k, c);
                 ++i;
             } else if (c.unicode() >= u'0' && c.unicode() <= u'9') {
                 if (isBracket(cur)) ++k;
-                write(k, at(k) + c);
+                append(k, c);
                 ++i;
             } else {
                 QString name;
-                for (const char* n : kNames) {
-                    const QLatin1String candidate(n);
-                    if (QStringView(e_).mid(i, candidate.size()) == candidate) {
-                        name = candidate;
-                        break;
+                if (startsName(c)) {
+                    for (int n = 0; n < kNameCount; ++n) {
+                        const QString& candidate = nameText(n);
+                        if (QStringView(e_).mid(i, candidate.size()) == candidate) {
+                            name = candidate;
+                            break;
+                        }
                     }
                 }
                 if (name.isEmpty()) {
@@ -205,7 +255,7 @@ private:
         double value = left ? nt::val(at(left)) : 0;
         for (;;) {
             const QString& t = at(j);
-            const double operand = nt::val(t.mid(1));
+            const double operand = nt::val(QStringView(t).mid(1));
             value = t[0] == u'*' ? checked(value * operand) : evalmath::divide(value, operand);
             if (left) {
                 put(left, value);
@@ -221,7 +271,7 @@ private:
         double total = 0;
         for (int j = lo; j <= hi; ++j) {
             const QString& t = at(j);
-            if (t.isEmpty() || startsMulDiv(t) || t == u"+") continue;
+            if (t.isEmpty() || startsMulDiv(t) || isOneChar(t, u'+')) continue;
             total = checked(total + nt::val(t));
         }
         return total;
@@ -232,14 +282,14 @@ private:
         for (;;) {
             int close = 0;
             for (int j = 1; j <= n_; ++j)
-                if (s_[j] == u"]") {
+                if (isOneChar(s_[j], u']')) {
                     close = j;
                     break;
                 }
             if (close == 0) return true;
             int open = 0;
             for (int j = close - 1; j >= 1; --j)
-                if (s_[j] == u"[") {
+                if (isOneChar(s_[j], u'[')) {
                     open = j;
                     break;
                 }
@@ -263,7 +313,7 @@ private:
                 applyWordOperator(j, lo, hi);
             } else if (startsMulDiv(t)) {
                 j = applyChain(j, lo, hi);
-            } else if (t == u"-") {
+            } else if (isOneChar(t, u'-')) {
                 const int next = nextNonEmpty(j, hi);
                 if (next) {
                     s_[j] = QStringLiteral("-") + at(next);
@@ -283,7 +333,7 @@ private:
             return true;
         }
         const QString front = at(f);
-        const QString name = functionOf(front);
+        const QStringView name = functionOf(front);
         if (!name.isEmpty()) {
             const double r = checked(evalmath::applyFunction(name, v));
             const QChar prefix = front[0];
@@ -291,15 +341,15 @@ private:
             else if (prefix == u'+') write(f, nt::str(r));
             else if (prefix == u'-') write(f, QLatin1Char('+') + nt::str(-r));
             else write(f, prefix + nt::str(r));
-        } else if (front == u"[") {
+        } else if (isOneChar(front, u'[')) {
             put(open, v);
             removeFrom = open + 1;
-        } else if (front.isEmpty() || front == u"+") {
+        } else if (front.isEmpty() || isOneChar(front, u'+')) {
             put(f, v);
-        } else if (front == u"-") {
+        } else if (isOneChar(front, u'-')) {
             put(f, -v);
-        } else if (front == u"*" || front == u"/") {
-            if (front == u"/" && v == 0) {
+        } else if (isOneChar(front, u'*') || isOneChar(front, u'/')) {
+            if (isOneChar(front, u'/') && v == 0) {
                 dialogs_.message(QStringLiteral("0で割り算です 終了します"));
                 return false;
             }
@@ -327,7 +377,7 @@ private:
                 if (s_[j] == QLatin1String(op)) applyWordOperator(j, 1, n_);
         }
         for (int j = 1; j <= n_; ++j) {
-            if (s_[j] == u"*") {
+            if (isOneChar(s_[j], u'*')) {
                 const int next = nextNonEmpty(j, n_);
                 if (next) {
                     s_[j] += s_[next];
@@ -347,6 +397,30 @@ private:
 
 }  // namespace
 
+namespace {
+
+// A drawing run evaluates the same texts again and again: the end point after
+// every block, a variable read several times in one block, the monitor after
+// every assignment.  The evaluation of a text depends on nothing but the text,
+// so the value of a text that evaluated without a box or a fault is kept (a
+// few slots, the last text of each) and given back.  Texts that show a box or
+// raise a fault are evaluated every time, so their boxes and faults come again.
+struct Remembered {
+    QString text;
+    QString value;
+};
+constexpr int kRememberedSlots = 64;
+thread_local std::array<Remembered, kRememberedSlots> remembered;
+
+}  // namespace
+
 std::optional<QString> myshiki(const QString& expression, Dialogs& dialogs) {
-    return Evaluation(expression, dialogs).run();
+    Remembered& slot = remembered[qHash(expression) % kRememberedSlots];
+    if (!slot.value.isNull() && slot.text == expression) return slot.value;
+    std::optional<QString> r = Evaluation(expression, dialogs).run();
+    if (r) {
+        slot.text = expression;
+        slot.value = *r;
+    }
+    return r;
 }

@@ -1,5 +1,6 @@
 #include "drawing/evaluator_math.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,7 +25,7 @@ double checked(double v) {
     return v;
 }
 
-bool isFunctionName(const QString& name) {
+bool isFunctionName(QStringView name) {
     static const char* const kNames[] = {"SIN",  "COS", "TAN", "ASIN", "ACOS", "ATAN",
                                          "SQRT", "SQR", "ABS", "FIX",  "FUP",  "ROUND"};
     for (const char* n : kNames)
@@ -32,19 +33,19 @@ bool isFunctionName(const QString& name) {
     return false;
 }
 
-double applyFunction(const QString& name, double v) {
-    if (name == u"SIN") return checked(std::sin(toRadians(v)));
-    if (name == u"COS") return checked(std::cos(toRadians(v)));
-    if (name == u"TAN") return checked(std::tan(toRadians(v)));
-    if (name == u"ATAN") return checked(toDegrees(std::atan(v)));
-    if (name == u"ASIN") {
+double applyFunction(QStringView name, double v) {
+    if (name == QLatin1StringView("SIN")) return checked(std::sin(toRadians(v)));
+    if (name == QLatin1StringView("COS")) return checked(std::cos(toRadians(v)));
+    if (name == QLatin1StringView("TAN")) return checked(std::tan(toRadians(v)));
+    if (name == QLatin1StringView("ATAN")) return checked(toDegrees(std::atan(v)));
+    if (name == QLatin1StringView("ASIN")) {
         // arctan(v / sqrt(1 - v^2)): 1 - v^2 of 0 divides by zero, below 0 has no root.
         const double d = 1 - v * v;
         if (d < 0) fault("ASINの引数が-1から1の範囲外です");
         if (d == 0) fault("ASINの引数が±1です (0で割り算)");
         return checked(toDegrees(std::atan(v / std::sqrt(d))));
     }
-    if (name == u"ACOS") {
+    if (name == QLatin1StringView("ACOS")) {
         // arctan(sqrt(1 - v^2) / v).  For a negative v that angle is negative; the
         // angle wanted lies between 90 and 180 (ACOS[-.5] = 120), so half a turn is
         // added while the angle is still in radians.
@@ -55,18 +56,18 @@ double applyFunction(const QString& name, double v) {
         if (v < 0) a += M_PI;
         return checked(toDegrees(a));
     }
-    if (name == u"SQRT" || name == u"SQR") {
+    if (name == QLatin1StringView("SQRT") || name == QLatin1StringView("SQR")) {
         if (v < 0) fault("負の数の平方根です");
         return checked(std::sqrt(v));
     }
-    if (name == u"ABS") return std::fabs(v);
-    if (name == u"FIX") return std::trunc(v);
-    if (name == u"FUP") {
+    if (name == QLatin1StringView("ABS")) return std::fabs(v);
+    if (name == QLatin1StringView("FIX")) return std::trunc(v);
+    if (name == QLatin1StringView("FUP")) {
         const double t = std::trunc(v);
         if (t == v) return v;
         return v > 0 ? t + 1 : t - 1;
     }
-    if (name == u"ROUND") {
+    if (name == QLatin1StringView("ROUND")) {
         // Halves go away from zero on both sides: 2.5 -> 3, -2.5 -> -3, -2.2 -> -2.
         return v >= 0 ? std::trunc(v + 0.5) : -std::trunc(-v + 0.5);
     }
@@ -106,8 +107,11 @@ double floorAtFifthDecimal(double v) {
     checked(v);
     if (v == 0) return 0;
     // 15 significant digits: d.dddddddddddddde[+-]x
+    // (to_chars with a precision writes what printf("%.14e") writes, faster.)
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
+    const std::to_chars_result tc =
+        std::to_chars(buf, buf + sizeof buf - 1, std::fabs(v), std::chars_format::scientific, 14);
+    *tc.ptr = '\0';
     const char* e = std::strchr(buf, 'e');
     const int exponent = std::atoi(e + 1);
     char digits[16];
@@ -124,9 +128,16 @@ double floorAtFifthDecimal(double v) {
         else if (digits[i] != '0') dropped = true;
     }
     if (v < 0 && dropped) ++whole;  // rounding down moves a negative value away from 0
+    // The kept digits read as "[-]WHOLEe-5": the decimal reading, correctly rounded.
     char out[48];
-    std::snprintf(out, sizeof out, "%s%llde-5", v < 0 ? "-" : "", whole);
-    return std::strtod(out, nullptr);
+    char* p = out;
+    if (v < 0) *p++ = '-';
+    p = std::to_chars(p, out + sizeof out - 4, whole).ptr;
+    std::memcpy(p, "e-5", 3);
+    p += 3;
+    double d = 0;
+    std::from_chars(out, p, d);
+    return d;
 }
 
 }  // namespace evalmath

@@ -10,9 +10,9 @@ namespace evalmath {
 inline constexpr double kPi = 3.141592;
 
 // True for the function names the evaluator knows ("SQR" is "SQRT").
-bool isFunctionName(const QString& name);
+bool isFunctionName(QStringView name);
 // Applies SIN, COS, TAN, ASIN, ACOS, ATAN, SQRT/SQR, ABS, FIX, FUP, ROUND to v.
-double applyFunction(const QString& name, double v);
+double applyFunction(QStringView name, double v);
 
 // Nearest 32-bit integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 qint32 roundToInt32(double v);

@@ -1,8 +1,11 @@
 #include "drawing/number_text.h"
 
+#include <QVarLengthArray>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace nt {
 
@@ -13,70 +16,148 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\
 
 }  // namespace
 
+// Significant digits of a (finite, > 0) rounded to 15 as printf("%.14e") rounds
+// them, trailing zeros dropped, and the decimal exponent of the first digit.
+//
+// Most number texts are decimals of 15 digits or fewer (literals, values cut
+// at the 5th decimal), and for those the rounding is found without a general
+// conversion: a * 10^k rounded to a whole number M of 15 digits, accepted when
+// M / 10^k reads back as a (M and 10^k are exact, so that reading is correctly
+// rounded).  An accepted M is the rounding wanted: for a normal double two
+// 15-digit decimals lie more than four units of its last place apart, so the
+// one 15-digit decimal that reads back as a is also the nearest to it.  Other
+// values are rounded by to_chars at precision 14, which writes exactly what
+// printf writes.
+static int digits15(double a, char* digits, int& exponent) {
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    int n = 0;
+    const int x = int(std::floor(std::log10(a)));
+    const int k = 14 - x;
+    if (k >= -22 && k <= 22) {
+        const double m = std::nearbyint(k >= 0 ? a * kPow10[k] : a / kPow10[-k]);
+        if (m >= 1e14 && m < 1e15 && (k >= 0 ? m / kPow10[k] : m * kPow10[-k]) == a) {
+            auto whole = static_cast<unsigned long long>(m);
+            for (int i = 14; i >= 0; --i) {
+                digits[i] = char('0' + whole % 10);
+                whole /= 10;
+            }
+            n = 15;
+            exponent = x;
+        }
+    }
+    if (n == 0) {
+        char buf[40];
+        const std::to_chars_result r =
+            std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 14);
+        const char* p = buf;
+        for (; p < r.ptr && *p != 'e'; ++p)
+            if (*p != '.') digits[n++] = *p;
+        exponent = 0;
+        std::from_chars(p + (p[1] == '+' ? 2 : 1), r.ptr, exponent);
+    }
+    while (n > 1 && digits[n - 1] == '0') --n;
+    return n;
+}
+
+// Number text as printf("%.15g") writes it, then the exponent written "E+dd"
+// (at least two digits), "0." shortened to "." and the sign column in front.
+// Built in a char buffer: number text is made for every intermediate value of
+// every expression.
 QString str(double v) {
     if (std::isnan(v) || v == 0) return QStringLiteral(" 0");
     if (std::isinf(v)) return v < 0 ? QStringLiteral("-1E+309") : QStringLiteral(" 1E+309");
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", std::fabs(v));
-    QString t = QString::fromLatin1(buf);
-    const int e = t.indexOf(QLatin1Char('e'));
-    if (e >= 0) {
-        // mantissa e[+-]dd -> mantissaE+dd, at least two exponent digits
-        const QString mant = t.left(e);
-        const QChar sign = t[e + 1];
-        QString digits = t.mid(e + 2);
-        while (digits.size() > 2 && digits.startsWith(QLatin1Char('0'))) digits.remove(0, 1);
-        if (digits.size() < 2) digits.prepend(QLatin1Char('0'));
-        t = mant + QLatin1Char('E') + sign + digits;
-    } else if (t.startsWith(QLatin1String("0."))) {
-        t.remove(0, 1);
+    char d[20];
+    int x = 0;
+    const int n = digits15(std::fabs(v), d, x);
+    char out[48];
+    int len = 0;
+    out[len++] = v < 0 ? '-' : ' ';
+    if (x < -4 || x >= 15) {
+        // d.ddd E+xx
+        out[len++] = d[0];
+        if (n > 1) {
+            out[len++] = '.';
+            for (int i = 1; i < n; ++i) out[len++] = d[i];
+        }
+        out[len++] = 'E';
+        out[len++] = x < 0 ? '-' : '+';
+        const int ax = x < 0 ? -x : x;
+        if (ax < 10) out[len++] = '0';
+        len = int(std::to_chars(out + len, out + sizeof out, ax).ptr - out);
+    } else if (x >= 0) {
+        for (int i = 0; i <= x; ++i) out[len++] = i < n ? d[i] : '0';
+        if (n > x + 1) {
+            out[len++] = '.';
+            for (int i = x + 1; i < n; ++i) out[len++] = d[i];
+        }
+    } else {
+        out[len++] = '.';
+        for (int i = -1; i > x; --i) out[len++] = '0';
+        for (int i = 0; i < n; ++i) out[len++] = d[i];
     }
-    return (v < 0 ? QLatin1Char('-') : QLatin1Char(' ')) + t;
+    return QString::fromLatin1(out, len);
 }
 
-double val(const QString& s) {
-    QByteArray b;
+// Reads the normalised number text `s` (optional "-", digits, ".", "e...")
+// exactly as strtod does; from_chars is strtod's correctly rounded reading
+// without its locale and allocation, and strtod stays for what from_chars
+// leaves (a magnitude beyond the double range, which strtod turns into an
+// infinity or 0).
+static double readNormalised(const char* s, int len) {
+    double d = 0;
+    const std::from_chars_result r = std::from_chars(s, s + len, d);
+    if (r.ec == std::errc() && r.ptr == s + len) return d;
+    return std::strtod(std::string(s, size_t(len)).c_str(), nullptr);
+}
+
+double val(QStringView s) {
+    // Digits of number texts are few; a longer text goes to the heap.
+    QVarLengthArray<char, 64> b;
     int i = 0;
-    const int n = s.size();
+    const int n = int(s.size());
+    const QChar* c = s.constData();
     auto skipBlanks = [&] {
-        while (i < n && isBlank(s[i])) ++i;
+        while (i < n && isBlank(c[i])) ++i;
     };
     skipBlanks();
-    if (i < n && (s[i] == u'+' || s[i] == u'-')) {
-        b += char(s[i].unicode());
+    if (i < n && (c[i] == u'+' || c[i] == u'-')) {
+        if (c[i] == u'-') b.append('-');  // from_chars takes no "+"
         ++i;
     }
     bool digits = false, point = false;
     for (;; ++i) {
         skipBlanks();
         if (i >= n) break;
-        const QChar c = s[i];
-        if (isDigit(c)) {
-            b += char(c.unicode());
+        const QChar ch = c[i];
+        if (isDigit(ch)) {
+            b.append(char(ch.unicode()));
             digits = true;
-        } else if (c == u'.' && !point) {
-            b += '.';
+        } else if (ch == u'.' && !point) {
+            b.append('.');
             point = true;
         } else {
             break;
         }
     }
     if (!digits) return 0;
-    if (i < n && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
+    if (i < n && (c[i] == u'E' || c[i] == u'e' || c[i] == u'D' || c[i] == u'd')) {
         int j = i + 1;
-        QByteArray ex = "e";
-        while (j < n && isBlank(s[j])) ++j;
-        if (j < n && (s[j] == u'+' || s[j] == u'-')) ex += char(s[j++].unicode());
+        QVarLengthArray<char, 16> ex;
+        ex.append('e');
+        while (j < n && isBlank(c[j])) ++j;
+        if (j < n && (c[j] == u'+' || c[j] == u'-')) ex.append(char(c[j++].unicode()));
         bool expDigits = false;
         for (; j < n; ++j) {
-            if (isBlank(s[j])) continue;
-            if (!isDigit(s[j])) break;
-            ex += char(s[j].unicode());
+            if (isBlank(c[j])) continue;
+            if (!isDigit(c[j])) break;
+            ex.append(char(c[j].unicode()));
             expDigits = true;
         }
-        if (expDigits) b += ex;
+        if (expDigits) b.append(ex.constData(), ex.size());
     }
-    return std::strtod(b.constData(), nullptr);
+    return readNormalised(b.constData(), int(b.size()));
 }
 
 bool isPlainNumber(const QString& s) {

@@ -16,7 +16,8 @@ QString str(double v);
 // sign, digits, one point, optional exponent (E or D); stops at the first
 // character that cannot continue the number; empty or non-numeric text reads 0.
 // A magnitude beyond the double range reads as an infinity.
-double val(const QString& s);
+double val(QStringView s);
+inline double val(const QString& s) { return val(QStringView(s)); }
 
 // True when the whole text (blanks around, a leading sign allowed) is a number:
 // " 5", "+5", "-.25", " 1E-05", "+ .5" qualify; "*3", "", "-", "1E", "[" do not.

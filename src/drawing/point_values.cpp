@@ -40,8 +40,24 @@ QString evaluateQuietly(const QString& expression) {
 }
 
 PointValues endPointValues(const DrawingState& s) {
-    const QString h = evaluateQuietly(s.run.points.endH);
-    const QString v = evaluateQuietly(s.run.points.endV);
-    if (s.orientation == QLatin1String("m")) return {v, h};
-    return {scaled(h, 2), scaled(v, 0.5)};
+    // The read-out asks after every block, and most blocks (assignments, loop
+    // words) leave the end point as it was: the last answer is kept with the
+    // texts it was made of.
+    struct Last {
+        QString h, v, orientation;
+        PointValues values;
+        bool valid = false;
+    };
+    thread_local Last last;
+    const QString& endH = s.run.points.endH;
+    const QString& endV = s.run.points.endV;
+    if (last.valid && last.h == endH && last.v == endV && last.orientation == s.orientation)
+        return last.values;
+    const QString h = evaluateQuietly(endH);
+    const QString v = evaluateQuietly(endV);
+    const PointValues values = s.orientation == QLatin1String("m")
+                                   ? PointValues{v, h}
+                                   : PointValues{scaled(h, 2), scaled(v, 0.5)};
+    last = Last{endH, endV, s.orientation, values, true};
+    return values;
 }

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include "platform/gui_colour.h"
 #include "platform/gui_fonts.h"
 
@@ -80,19 +81,130 @@ void ImageSurface::circle(double cx, double cy, double r, colour::Rgb c) {
     changed(QRectF(x - rr, y - rr, 2 * rr, 2 * rr).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
+ImageSurface::TextStamp* ImageSurface::findStamp(const QString& str, double size, colour::Rgb c,
+                                                QPoint origin) {
+    for (TextStamp& t : stamps_)
+        if (t.origin == origin && t.size == size && t.colour == c && t.str == str) return &t;
+    return nullptr;
+}
+
+bool ImageSurface::areaEquals(const QRect& area, const QImage& pixels) const {
+    const size_t rowBytes = size_t(area.width()) * 4;
+    for (int y = 0; y < area.height(); ++y) {
+        const uchar* a = image_.constScanLine(area.top() + y) + size_t(area.left()) * 4;
+        if (std::memcmp(a, pixels.constScanLine(y), rowBytes) != 0) return false;
+    }
+    return true;
+}
+
 void ImageSurface::text(double x, double y, double size, colour::Rgb c, const QString& str) {
     if (str.isEmpty()) return;
-    QFont f = uiFont(size > 0 ? size : 9);
+    const QPoint origin(int(std::floor(clampPx(x / tpp_))), int(std::floor(clampPx(y / tpp_))));
+    TextStamp* stamp = findStamp(str, size, c, origin);
+    if (stamp && !stamp->before.isNull() && areaEquals(stamp->area, stamp->before)) {
+        const size_t rowBytes = size_t(stamp->area.width()) * 4;
+        for (int r = 0; r < stamp->area.height(); ++r)
+            std::memcpy(image_.scanLine(stamp->area.top() + r) + size_t(stamp->area.left()) * 4,
+                        stamp->after.constScanLine(r), rowBytes);
+        stamp->used = ++stampClock_;
+        changed(stamp->changed);
+        return;
+    }
+
+    // The font and its line metrics of the last size, kept: looking them up
+    // cost as much as the text itself.
+    const double pointSize = size > 0 ? size : 9;
+    if (!font_ || fontSize_ != pointSize) {
+        font_ = std::make_unique<QFont>(uiFont(pointSize));
+        metrics_ = std::make_unique<QFontMetricsF>(*font_, &image_);
+        fontSize_ = pointSize;
+        ascent_ = metrics_->ascent();
+        lineHeight_ = metrics_->height();
+    }
+    const QFont& f = *font_;
+    const QFontMetricsF& fm = *metrics_;
+    const QPointF baseline = QPointF(origin) + QPointF(0, ascent_);
+    const QRect changedRect = QRectF(QPointF(origin), QSizeF(fm.horizontalAdvance(str), lineHeight_))
+                                  .toAlignedRect()
+                                  .adjusted(-1, -1, 1, 1);
+
+    // The first painting of a text at a place only notes it; the second one
+    // keeps the pixels, once it is certain that the text touched nothing
+    // outside the area (a ring around it stayed as it was).
+    constexpr int kMargin = 2, kRing = 6;
+    QRect area, outer;
+    QImage outerBefore;
+    if (stamp) {
+        const QRectF ink = fm.boundingRect(str).translated(baseline);
+        area = (ink.toAlignedRect() | changedRect).adjusted(-kMargin, -kMargin, kMargin, kMargin)
+                   .intersected(image_.rect());
+        outer = area.adjusted(-kRing, -kRing, kRing, kRing).intersected(image_.rect());
+        if (!area.isEmpty()) outerBefore = image_.copy(outer);
+    }
+
     QPainter p(&image_);
     p.setFont(f);
     p.setPen(colour::toQColor(c));
-    QFontMetricsF fm(f, &image_);
-    QPointF origin(std::floor(clampPx(x / tpp_)), std::floor(clampPx(y / tpp_)));
-    p.drawText(origin + QPointF(0, fm.ascent()), str);
+    p.drawText(baseline, str);
     p.end();
-    changed(QRectF(origin, QSizeF(fm.horizontalAdvance(str), fm.height()))
-                .toAlignedRect()
-                .adjusted(-1, -1, 1, 1));
+
+    if (!stamp) {
+        if (int(stamps_.size()) < kTextStamps) {
+            stamps_.push_back({});
+            stamp = &stamps_.back();
+        } else {
+            stamp = &*std::min_element(stamps_.begin(), stamps_.end(),
+                                       [](const TextStamp& a, const TextStamp& b) { return a.used < b.used; });
+        }
+        *stamp = TextStamp{str, size, c, origin, {}, changedRect, {}, {}, ++stampClock_};
+    } else if (!outerBefore.isNull()) {
+        bool ringKept = true;
+        const QPoint o = outer.topLeft();
+        for (int yy = outer.top(); yy <= outer.bottom() && ringKept; ++yy) {
+            const QRgb* now = reinterpret_cast<const QRgb*>(image_.constScanLine(yy));
+            const QRgb* was = reinterpret_cast<const QRgb*>(outerBefore.constScanLine(yy - o.y()));
+            const bool inside = yy >= area.top() && yy <= area.bottom();
+            for (int xx = outer.left(); xx <= outer.right(); ++xx) {
+                if (inside && xx == area.left()) xx = area.right() + 1;  // the area itself
+                if (xx > outer.right()) break;
+                if (now[xx] != was[xx - o.x()]) {
+                    ringKept = false;
+                    break;
+                }
+            }
+        }
+        stamp->used = ++stampClock_;
+        stamp->changed = changedRect;
+        if (ringKept) {
+            stamp->area = area;
+            stamp->before = outerBefore.copy(area.translated(-o));
+            stamp->after = image_.copy(area);
+        }
+    }
+    changed(changedRect);
+}
+
+void ImageSurface::fittedText(double x, double y, double size, colour::Rgb c, const QString& str,
+                              double maxWidth) {
+    if (str.isEmpty()) return;
+    const QFont f = uiFont(size > 0 ? size : 9);
+    const QFontMetricsF fm(f, &image_);
+    const double width = fm.horizontalAdvance(str);
+    if (maxWidth <= 0 || width <= maxWidth / tpp_) {
+        text(x, y, size, c, str);
+        return;
+    }
+    // Narrowed letters of their full height (listing rows with long names).
+    const double narrow = (maxWidth / tpp_) / width;
+    const QPointF origin(std::floor(clampPx(x / tpp_)), std::floor(clampPx(y / tpp_)));
+    QPainter p(&image_);
+    p.setFont(f);
+    p.setPen(colour::toQColor(c));
+    p.translate(origin);
+    p.scale(narrow, 1);
+    p.drawText(QPointF(0, fm.ascent()), str);
+    p.end();
+    changed(QRectF(origin, QSizeF(width * narrow, fm.height())).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void ImageSurface::resize(int widthPx, int heightPx) {
@@ -107,6 +219,8 @@ void ImageSurface::resize(int widthPx, int heightPx) {
     p.drawImage(0, 0, image_);
     p.end();
     image_ = next;
+    stamps_.clear();
+    font_.reset();
     changed(image_.rect());
 }
 

@@ -4,7 +4,11 @@
 // logical DPI (96 dpi = 15 twips per pixel).
 #include <QImage>
 #include <QRect>
+#include <QFont>
+#include <QFontMetricsF>
 #include <functional>
+#include <memory>
+#include <vector>
 #include "platform/surface.h"
 
 class ImageSurface : public Surface {
@@ -20,6 +24,8 @@ public:
     void point(double x, double y, colour::Rgb c) override;
     void circle(double cx, double cy, double r, colour::Rgb c) override;
     void text(double x, double y, double size, colour::Rgb c, const QString& str) override;
+    void fittedText(double x, double y, double size, colour::Rgb c, const QString& str,
+                    double maxWidth) override;
     double width() const override { return image_.width() * tpp_; }
     double height() const override { return image_.height() * tpp_; }
     double screenWidth() const override { return screen_.width() * tpp_; }
@@ -40,7 +46,30 @@ public:
     void setOnChanged(std::function<void(const QRect&)> f) { onChanged_ = std::move(f); }
 
 private:
+    // A text painted again where it was painted before, on the same pixels
+    // (the help line after its band is cleared, block after block): the
+    // pixels it gave are copied back instead of laying the text out again.
+    struct TextStamp {
+        QString str;
+        double size = 0;
+        colour::Rgb colour = 0;
+        QPoint origin;
+        QRect area;      // every pixel the painting may touch
+        QRect changed;   // the rectangle reported to the window
+        QImage before;   // the area before the text (empty: not stamped yet)
+        QImage after;    // the area with the text
+        quint64 used = 0;
+    };
+    static constexpr int kTextStamps = 8;
+    TextStamp* findStamp(const QString& str, double size, colour::Rgb c, QPoint origin);
+    bool areaEquals(const QRect& area, const QImage& pixels) const;
+
     void changed(const QRect& r);
+    std::unique_ptr<QFont> font_;
+    std::unique_ptr<QFontMetricsF> metrics_;
+    double fontSize_ = 0, ascent_ = 0, lineHeight_ = 0;
+    std::vector<TextStamp> stamps_;
+    quint64 stampClock_ = 0;
     QImage image_;
     double dpi_;
     double tpp_;
