@@ -1,17 +1,8 @@
 // tssnc-cli send: the transfer window's sending loop on a given device.
 #include "cli/cli_commands.h"
 #include "cli/transfer_cli.h"
-#include "platform/event_pump.h"
+#include "platform/gui_event_pump.h"
 #include "serial/sender.h"
-
-#include <QCoreApplication>
-
-namespace {
-class LoopPump : public EventPump {
-public:
-    void yield() override { QCoreApplication::processEvents(); }
-};
-}  // namespace
 
 int cmdSend(const QStringList& args, QTextStream& out) {
     QTextStream err(stderr);
@@ -20,7 +11,7 @@ int cmdSend(const QStringList& args, QTextStream& out) {
     auto port = transferPortFor(a);
     StderrView view(err);
     MessageLineDialogs boxes(out);
-    LoopPump pump;
+    QtEventPump pump;
     catchStopSignals(nullptr);
     transfer::SendOptions o;
     o.stopRequested = [] { return stopSignalled(); };

@@ -150,7 +150,7 @@ void Fileload::clearListing() {
     s.fill(listing::kAreaLeft, listing::kAreaTop, listing::kAreaRight, listing::kAreaBottom,
            colour::kButtonFace);
     // Rows of a long listing run below the area (the second column's rows
-    // from entry 126 on); they are wiped as well, or the marks of one painting
+    // from entry 114 on, 126 on a low window); they are wiped as well, or the marks of one painting
     // would stay under those of the next.
     if (paintedBottom_ > listing::kAreaBottom)
         s.fill(listing::kAreaLeft, listing::kAreaBottom, listing::kAreaRight, paintedBottom_,
@@ -161,9 +161,11 @@ void Fileload::clearListing() {
 void Fileload::paintListing(int current, bool markToggle) {
     Surface& s = w_.listingSurface();
     clearListing();
-    for (const listing::Row& r : listing::rows(store_, current, markToggle)) {
-        s.text(r.x, r.y, listing::kTextSize, r.colour, r.text);
-        paintedBottom_ = std::max(paintedBottom_, r.y + listing::kRowHeight);
+    const listing::Geometry g = listing::geometryFor(s.height());
+    painted_ = g;
+    for (const listing::Row& r : listing::rows(store_, current, markToggle, g)) {
+        s.fittedText(r.x, r.y, g.textSize, r.colour, r.text, r.maxWidth);
+        paintedBottom_ = std::max(paintedBottom_, r.y + g.rowHeight);
     }
 }
 
@@ -229,7 +231,7 @@ void Fileload::keyCatcherPress(double x) {
 void Fileload::listingPress(int button, double x, double y) {
     if (!listing::isListingPress(x, y)) return;
     w_.setSkipSaveFlag(0);
-    const int entry = listing::entryAt(x, y, store_.programCount());
+    const int entry = listing::entryAt(x, y, store_.programCount(), painted_);
     if (entry == 0) return;
     run(entry + ((button == 2 && w_.combineMode()) ? kToggleBase : 0));
 }

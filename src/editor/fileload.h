@@ -14,6 +14,7 @@
 // not been read.  QtCore only: the window hands itself in as a ListingWindow.
 #include <QString>
 
+#include "editor/listing_rows.h"
 #include "editor/listing_window.h"
 #include "editor/program_store.h"
 
@@ -69,4 +70,6 @@ private:
     bool lastReadRejected_ = false;
     bool previousKept_ = false;
     double paintedBottom_ = 0;  // lowest row edge painted since the last wipe (twips)
+    // Row spacing of the last painting: a press picks from the rows it sees.
+    listing::Geometry painted_ = listing::kRoomyRows;
 };

@@ -3,6 +3,7 @@
 #include "drawing/number_text.h"
 #include "editor/program_store.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace listing {
@@ -11,21 +12,33 @@ QString programLabel(int entry, const QString& name) {
     return nt::str(entry) + QLatin1Char(':') + name;
 }
 
-double rowX(int entry) { return entry <= kRowsPerColumn ? kFirstColumnX : kSecondColumnX; }
-
-double rowY(int entry) {
-    const int r = entry <= kRowsPerColumn ? entry : entry - kRowsPerColumn;
-    return kRowHeight * r + kRowBase;
+Geometry geometryFor(double surfaceHeight) {
+    // Room below the 56th row's top for its letters (about 1.2 lines of 12 points).
+    constexpr double kLastRowLetters = 290;
+    const double fit = std::floor((surfaceHeight - kFirstRowY - kLastRowLetters) / (kRowsPerColumn - 1));
+    if (fit >= kRoomyRows.rowHeight) return kRoomyRows;
+    if (fit <= kTightRows.rowHeight) return kTightRows;
+    // In between, the letters shrink with the rows, in half points.
+    const double size = std::floor(2 * kRoomyRows.textSize * fit / kRoomyRows.rowHeight) / 2;
+    return {fit, std::max(size, kTightRows.textSize)};
 }
 
-QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle) {
+double rowX(int entry) { return entry <= kRowsPerColumn ? kFirstColumnX : kSecondColumnX; }
+
+double rowY(int entry, const Geometry& g) {
+    const int r = entry <= kRowsPerColumn ? entry : entry - kRowsPerColumn;
+    return kFirstRowY + g.rowHeight * (r - 1);
+}
+
+QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle, const Geometry& g) {
     QList<Row> out;
     const int count = st.programCount();
     for (int i = 1; i <= count; ++i) {
         Row r;
         r.entry = i;
         r.x = rowX(i);
-        r.y = rowY(i);
+        r.y = rowY(i, g);
+        r.maxWidth = i <= kRowsPerColumn ? kFirstColumnWidth : kSecondColumnWidth;
         const bool marked = st.isMarked(i);
         if (i == current)
             r.mark = (markToggle && marked) ? kMarked : kCurrent;
@@ -40,9 +53,9 @@ QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle) {
 
 bool isListingPress(double x, double y) { return x >= 5280 && x <= 11280 && y >= 300; }
 
-int entryAt(double x, double y, int count) {
+int entryAt(double x, double y, int count, const Geometry& g) {
     if (!isListingPress(x, y)) return 0;
-    const int r = int(std::floor((y - 450) / kRowHeight));
+    const int r = int(std::floor((y - kPressTop) / g.rowHeight));
     if (r < 0 || r >= kRowsPerColumn) return 0;
     if (x < 7500) {
         if (r + 1 <= count) return r + 1;

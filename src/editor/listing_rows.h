@@ -20,13 +20,31 @@ constexpr double kAreaLeft = 5200;
 constexpr double kAreaTop = 448;
 constexpr double kAreaRight = 11280;
 constexpr double kAreaBottom = 12713;
-// Rows: 56 in the first column, the rest in the second.
+// Rows: 56 in the first column, the rest in the second.  Row 1 always stands
+// at y 477 and a press picks the row whose text starts up to 27 twips below it.
 constexpr int kRowsPerColumn = 56;
-constexpr double kRowHeight = 179;
-constexpr double kRowBase = 298;
+constexpr double kFirstRowY = 477;
+constexpr double kPressTop = kFirstRowY - 27;
 constexpr double kFirstColumnX = 5300;
 constexpr double kSecondColumnX = 8000;
-constexpr double kTextSize = 9;  // points
+// A row's text ends before the next column, and the second column's before the
+// edit screen of the listing layout (x 10320); longer rows are narrowed.
+constexpr double kColumnGap = 90;
+constexpr double kFirstColumnWidth = kSecondColumnX - kFirstColumnX - kColumnGap;
+constexpr double kSecondColumnWidth = 10320 - kSecondColumnX - kColumnGap;
+
+// Row spacing and letter size.  Where the window is tall enough the rows are
+// as large as the edit screen's default font (12 points); on a lower window
+// (1366x768) they close up so that all 56 rows stay on the screen, never
+// below the 179-twip spacing and the size that fits it.
+struct Geometry {
+    double rowHeight = 218;
+    double textSize = 12;  // points
+};
+constexpr Geometry kRoomyRows{218, 12};
+constexpr Geometry kTightRows{179, 9.5};
+// The rows for a surface `surfaceHeight` twips high.
+Geometry geometryFor(double surfaceHeight);
 
 inline const QString kUnmarked = QStringLiteral("○");
 inline const QString kMarked = QStringLiteral("◎");
@@ -43,6 +61,7 @@ inline const QString kKeyCatcherText = QStringLiteral("ﾌｧｲﾙ\r\n選択");
 struct Row {
     int entry = 0;
     double x = 0, y = 0;
+    double maxWidth = 0;  // twips the text may take
     QString text;       // " 1● : O0001"
     QString mark;       // ○ ◎ ●
     colour::Rgb colour = colour::kBlue;
@@ -54,11 +73,11 @@ QString programLabel(int entry, const QString& name);
 
 // Position of the row of an entry (1-based).
 double rowX(int entry);
-double rowY(int entry);
+double rowY(int entry, const Geometry& g);
 
 // Rows of entries 1..programCount().  `current` shows "●"; in a mark toggle
 // the current entry shows "◎" when marked and "●" (blue) when not.
-QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle);
+QList<Row> rows(const store::ProgramStore& st, int current, bool markToggle, const Geometry& g);
 
 // Whether a press at (x, y) twips lands on the listing (x 5280 to 11280, y
 // from 300 down); presses elsewhere are ignored.
@@ -66,7 +85,7 @@ bool isListingPress(double x, double y);
 
 // A press on the listing at (x, y) twips: the entry it picks, or 0 when the
 // press is ignored.
-int entryAt(double x, double y, int count);
+int entryAt(double x, double y, int count, const Geometry& g);
 
 enum class KeyAction { None, Move, ToggleCombine, MarkAll, UnmarkAll, HideWindow };
 struct KeyResult {

@@ -192,6 +192,29 @@ void ImageSurface::text(double x, double y, double size, colour::Rgb c, const QS
     changed(changedRect);
 }
 
+void ImageSurface::fittedText(double x, double y, double size, colour::Rgb c, const QString& str,
+                              double maxWidth) {
+    if (str.isEmpty()) return;
+    const QFont f = uiFont(size > 0 ? size : 9);
+    const QFontMetricsF fm(f, &image_);
+    const double width = fm.horizontalAdvance(str);
+    if (maxWidth <= 0 || width <= maxWidth / tpp_) {
+        text(x, y, size, c, str);
+        return;
+    }
+    // Narrowed letters of their full height (listing rows with long names).
+    const double narrow = (maxWidth / tpp_) / width;
+    const QPointF origin(std::floor(clampPx(x / tpp_)), std::floor(clampPx(y / tpp_)));
+    QPainter p(&image_);
+    p.setFont(f);
+    p.setPen(colour::toQColor(c));
+    p.translate(origin);
+    p.scale(narrow, 1);
+    p.drawText(QPointF(0, fm.ascent()), str);
+    p.end();
+    changed(QRectF(origin, QSizeF(width * narrow, fm.height())).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
 void ImageSurface::resize(int widthPx, int heightPx) {
     widthPx = std::max(1, widthPx);
     heightPx = std::max(1, heightPx);

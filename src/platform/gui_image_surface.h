@@ -25,6 +25,8 @@ public:
     void point(double x, double y, colour::Rgb c) override;
     void circle(double cx, double cy, double r, colour::Rgb c) override;
     void text(double x, double y, double size, colour::Rgb c, const QString& str) override;
+    void fittedText(double x, double y, double size, colour::Rgb c, const QString& str,
+                    double maxWidth) override;
     double width() const override { return image_.width() * tpp_; }
     double height() const override { return image_.height() * tpp_; }
     double screenWidth() const override { return screen_.width() * tpp_; }

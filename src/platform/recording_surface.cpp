@@ -82,3 +82,9 @@ void RecordingSurface::text(double x, double y, double size, colour::Rgb c, cons
             .arg(num(x), num(y), num(size), rgbHex(c), trace::quoted(str)));
     if (forward_) forward_->text(x, y, size, c, str);
 }
+void RecordingSurface::fittedText(double x, double y, double size, colour::Rgb c,
+                                  const QString& str, double maxWidth) {
+    add(QStringLiteral("text %1 %2 %3 %4 %5")
+            .arg(num(x), num(y), num(size), rgbHex(c), trace::quoted(str)));
+    if (forward_) forward_->fittedText(x, y, size, c, str, maxWidth);
+}

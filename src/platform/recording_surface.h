@@ -15,6 +15,9 @@ public:
     void point(double x, double y, colour::Rgb c) override;
     void circle(double cx, double cy, double r, colour::Rgb c) override;
     void text(double x, double y, double size, colour::Rgb c, const QString& str) override;
+    // Traced as a text line; the forward surface narrows it.
+    void fittedText(double x, double y, double size, colour::Rgb c, const QString& str,
+                    double maxWidth) override;
     double width() const override { return w_; }
     double height() const override { return h_; }
     double screenWidth() const override { return sw_; }

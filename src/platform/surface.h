@@ -13,6 +13,14 @@ public:
     virtual void circle(double cx, double cy, double r, colour::Rgb c) = 0;
     // Text with its top-left corner at (x, y); size in points.
     virtual void text(double x, double y, double size, colour::Rgb c, const QString& str) = 0;
+    // Text that must end within `maxWidth` twips: where it would run longer its
+    // letters are narrowed, keeping their height.  A surface that does not
+    // measure text prints it as text() does.
+    virtual void fittedText(double x, double y, double size, colour::Rgb c, const QString& str,
+                            double maxWidth) {
+        (void)maxWidth;
+        text(x, y, size, c, str);
+    }
     virtual double width() const = 0;   // client area, twips
     virtual double height() const = 0;
     virtual double screenWidth() const = 0;

@@ -31,6 +31,8 @@ const QString kBusyButtonStyle = QStringLiteral("background-color: #ffff00;");
 QPushButton* button(QWidget* parent, const QString& caption, double left) {
     auto* b = new QPushButton(caption, parent);
     b->setGeometry(twips::rect(left, 120, 1200, 495));
+    // Enter presses the focused button, as Space does.
+    b->setAutoDefault(true);
     return b;
 }
 

@@ -1,9 +1,13 @@
 // fileload and the listing's keys and mouse, driven through a plain window.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "common/temp_home.h"
 #include "editor/fileload.h"
 #include "editor/listing_rows.h"
+#include "platform/gui_colour.h"
+#include "platform/gui_image_surface.h"
 #include "platform/recording_surface.h"
 #include "platform/scripted_dialogs.h"
 
@@ -22,7 +26,7 @@ struct FakeWindow : ListingWindow {
                         true, true, true, true, true, true, true, true, true};
     bool keepEdit = false;  // the offer answers "keep the edit"
     int saveOffers = 0, searchForgets = 0, leaves = 0, keyCatcher = 0;
-    RecordingSurface surface{15000, 12000, 15000, 12000};
+    RecordingSurface surface{15000, 15000, 15000, 15000};  // tall: rows 218 apart
     ScriptedDialogs dialogs;
     QString work;
 
@@ -183,7 +187,7 @@ TEST(Fileload, CombineMarksWithKeysMouseAndTheMarkedWriter) {
     EXPECT_TRUE(w.painted().last().contains(QStringLiteral("\" 4◎ : 自由書き込み領域\"")));
     // Right click toggles while combine mode is on; a toggle to "unmarked" shows ●.
     w.surface.clear();
-    f.listingPress(2, 5300, 450 + 179 * 2 + 5);
+    f.listingPress(2, 5300, 450 + 218 * 2 + 5);
     EXPECT_FALSE(f.programStore().isMarked(3));
     EXPECT_TRUE(w.painted()[2].contains(QStringLiteral("\" 3● : O0003(THIRD)\"")));
     EXPECT_EQ(w.keyCatcher, 4);
@@ -238,7 +242,7 @@ TEST(Fileload, KeysMoveThroughTheListing) {
     // Mouse on the second column.
     f.listingPress(1, 7600, 560);
     EXPECT_EQ(w.current, 57);
-    f.listingPress(1, 7600, 560 + 179 * 5);  // entry 62 does not exist
+    f.listingPress(1, 7600, 560 + 218 * 5);  // entry 62 does not exist
     EXPECT_EQ(w.current, 57);
 }
 
@@ -339,7 +343,7 @@ TEST(Fileload, FilesWithoutProgramsOrBeyondTheBounds) {
 }
 
 TEST(Fileload, RowsBelowTheListingAreaAreWipedWithIt) {
-    // 140 programs: the second column's rows from entry 126 on stand below the
+    // 140 programs: the second column's rows from entry 114 on stand below the
     // listing area (y > 12713); their marks must not pile up from one painting
     // to the next, nor stay when a shorter file is read.
     TempHome home;
@@ -351,9 +355,8 @@ TEST(Fileload, RowsBelowTheListingAreaAreWipedWithIt) {
     f.run(-1);
     ASSERT_EQ(w.count, 141);
     f.run(130);
-    const double lowest = listing::rowY(141) + listing::kRowHeight;
-    ASSERT_GT(listing::rowY(130), listing::kAreaBottom);
-    const QString below = QStringLiteral("fill 5200 12713 11280 %1 F0F0F0").arg(lowest);
+    // Row 141 (the 85th of the second column) ends at 477 + 218 * 85.
+    const QString below = QStringLiteral("fill 5200 12713 11280 19007 F0F0F0");
     w.surface.clear();
     f.run(131);
     ASSERT_GE(w.surface.ops().size(), 2);
@@ -390,4 +393,56 @@ TEST(Fileload, ReadOutTypedAfterAReadFromTheEditLayoutIsKept) {
     EXPECT_TRUE(w.readoutSave);
     f.run(1000);
     EXPECT_TRUE(w.readout.endsWith(QStringLiteral("(NOTE)")));
+}
+
+TEST(Fileload, ListingRowsAreLargeAndStayInTheirColumns) {
+    // On a tall window (1000 pixels at 96 dpi) the rows are in the edit screen's
+    // default size: digits about 12 pixels high where 9 points gave 9; 56 rows
+    // in the first column, the last within the listing area (847 pixels).
+    TempHome home;
+    QByteArray plain, wide;
+    for (int p = 1; p <= 80; ++p) {
+        plain += "O" + QByteArray::number(1000 + p) + "\r\nM30\r\n";
+        wide += "O" + QByteArray::number(1000 + p) + "(WWWWWWWWWWWWWWW)\r\nM30\r\n";
+    }
+    FakeWindow w;
+    ImageSurface picture(1000, 1000, 96.0, QSize(1000, 1000), colour::kButtonFace);
+    w.surface.setForward(&picture);
+    w.path = home.write(QStringLiteral("plain.nc"), plain);
+    Fileload f(w);
+    f.run(-1);
+    f.run(1);
+    const QImage& img = picture.image();
+    const QRgb ground = colour::toQColor(colour::kButtonFace).rgb() & 0xFFFFFF;
+    auto ink = [&](int x0, int x1, int y) {
+        for (int x = x0; x < x1; ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) != ground) return true;
+        return false;
+    };
+    // Ink bands of the program numbers of the first column (x 400 to 440 pixels).
+    QList<QPair<int, int>> bands;
+    int top = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        const bool on = ink(400, 440, y);
+        if (on && top < 0) top = y;
+        if (!on && top >= 0) {
+            bands.append({top, y});
+            top = -1;
+        }
+    }
+    ASSERT_EQ(bands.size(), 56);
+    int tallest = 0;
+    for (const auto& b : bands) tallest = std::max(tallest, b.second - b.first);
+    EXPECT_GE(tallest, 11);
+    EXPECT_LE(bands.last().second, 847);
+
+    // The widest names are narrowed to end before the second column (x 8000
+    // twips = 533 pixels), and the second column's before the edit screen (688).
+    w.path = home.write(QStringLiteral("wide.nc"), wide);
+    f.run(-1);
+    f.run(1);
+    for (int y = 30; y < 900; ++y) {
+        EXPECT_FALSE(ink(528, 533, y)) << "first column runs into the second at y " << y;
+        EXPECT_FALSE(ink(683, 700, y)) << "second column runs under the edit screen at y " << y;
+    }
 }

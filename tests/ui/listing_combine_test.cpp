@@ -13,11 +13,11 @@ TEST_F(ListingTest, MarksWrittenByCommand9998InListingOrder) {
     key(w, Qt::Key_Up);    // entry 4: marked
     key(w, Qt::Key_Down);  // entry 5 again: unmarked
     // Right click on entry 2 marks it; a left click only shows.
-    w.Form_MouseDown(2, 0, 5300, 450 + 179 + 10);
-    w.Form_MouseDown(1, 0, 5300, 450 + 179 * 2 + 10);
+    w.Form_MouseDown(2, 0, 5300, rowPressY(w, 2));
+    w.Form_MouseDown(1, 0, 5300, rowPressY(w, 3));
     const auto& st = w.listingProcedure().programStore();
     EXPECT_EQ(st.markedEntries(), (QList<int>{2, 4}));
-    w.Form_MouseDown(2, 0, 5300, 450 + 179 * 4 + 10);  // the free area once more
+    w.Form_MouseDown(2, 0, 5300, rowPressY(w, 5));  // the free area once more
     EXPECT_EQ(st.markedEntries(), (QList<int>{2, 4, 5}));
 
     w.combinedOutput.clear();

@@ -20,7 +20,7 @@ TEST_F(ListingTest, DownAndUpWrapAroundTheListing) {
 TEST_F(ListingTest, RightAndLeftWithSixtyEntries) {
     Frm編集& w = readThroughMenu(manyPrograms(59));
     ASSERT_EQ(w.programCount, 60);
-    w.Form_MouseDown(1, 0, 5300, 450 + 179 * 2 + 10);  // entry 3
+    w.Form_MouseDown(1, 0, 5300, rowPressY(w, 3));  // entry 3
     ASSERT_EQ(w.programNo, 3);
     key(w, Qt::Key_Right);
     EXPECT_EQ(w.programNo, 59);
@@ -40,14 +40,14 @@ TEST_F(ListingTest, RightAndLeftWithSixtyEntries) {
 
 TEST_F(ListingTest, ListingIsPaintedInTwoColumnsWithTheCurrentEntry) {
     Frm編集& w = readThroughMenu(manyPrograms(59));
-    RecordingSurface rec(15000, 12000, 15000, 12000);
+    RecordingSurface rec(15000, 15000, 15000, 15000);  // tall: rows 218 apart in 12 points
     w.setSurface(&rec);
     key(w, Qt::Key_Down);
     QStringList texts;
     for (const QString& op : rec.ops())
         if (op.startsWith(QStringLiteral("text "))) texts << op;
     ASSERT_EQ(texts.size(), 60);
-    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("text 5300 656 ")));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("text 5300 695 12 ")));
     EXPECT_TRUE(texts[1].contains(QStringLiteral("\" 2● : O1002(PART 2)\"")));
     EXPECT_TRUE(texts[1].contains(QStringLiteral("0000FF")));
     EXPECT_TRUE(texts[56].startsWith(QStringLiteral("text 8000 477 ")));

@@ -33,12 +33,12 @@ TEST_F(ListingTest, ReadCommandShowsReadOutListingAndEntryOne) {
     EXPECT_FALSE(w.読出し画面保存->isEnabled());
 
     // The free area, then back: its text survives.
-    w.Form_MouseDown(1, 0, 5300, 450 + 179 * 3 + 10);
+    w.Form_MouseDown(1, 0, 5300, rowPressY(w, 4));
     EXPECT_EQ(w.Label1->caption(), QStringLiteral(" 4:自由書き込み領域"));
     EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("O0999\r\n(自由書き込み領域)\r\nM30\r\n"));
     w.RichTextBox2->setText(QStringLiteral("O0999\r\n(MEMO)\r\nM30\r\n"));
     w.Form_MouseDown(1, 0, 5300, 460);
-    w.Form_MouseDown(1, 0, 5300, 450 + 179 * 3 + 10);
+    w.Form_MouseDown(1, 0, 5300, rowPressY(w, 4));
     EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("O0999\r\n(MEMO)\r\nM30\r\n"));
 }
 
@@ -52,7 +52,7 @@ TEST_F(ListingTest, ReopeningTheEditorFromTheMenuBringsTheTextsBack) {
     Frm編集& w = editorWindow();
     ASSERT_TRUE(w.isVisible());
     EXPECT_EQ(w.programCount, 4);
-    w.Form_MouseDown(1, 0, 5300, 450 + 179 + 10);  // entry 2
+    w.Form_MouseDown(1, 0, 5300, rowPressY(w, 2));  // entry 2
     const QString readout = w.RichTextBox1->text();
     const QString edit = w.RichTextBox2->text();
     ASSERT_TRUE(edit.startsWith(QStringLiteral("O1002(PART 2)")));
@@ -177,7 +177,7 @@ TEST_F(ListingTest, SectionButtonsOfALongFile) {
 
 TEST_F(ListingTest, LayoutsSwitchByDoubleClickAndF9) {
     Frm編集& w = readThroughMenu(manyPrograms(3));
-    w.Form_MouseDown(1, 0, 5300, 450 + 179 + 10);  // entry 2
+    w.Form_MouseDown(1, 0, 5300, rowPressY(w, 2));  // entry 2
     w.Form_DblClick();                              // edit layout with the outline
     EXPECT_EQ(w.screenMode, ScreenMode::Edit);
     EXPECT_TRUE(w.Text2->isHidden());

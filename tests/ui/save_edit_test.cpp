@@ -50,9 +50,9 @@ TEST_F(ListingTest, SavedProgramStaysShiftJisWithItsUneditedLinesByteForByte) {
 TEST_F(ListingTest, CombineSaveWritesTheMarkedProgramsBackToBack) {
     Frm編集& w = readThroughMenu(manyPrograms(5));
     key(w, Qt::Key_Space);                          // combine mode on
-    w.Form_MouseDown(2, 0, 5300, 450 + 179 + 10);   // entry 2 marked
-    w.Form_MouseDown(2, 0, 5300, 450 + 179 * 4 + 10);  // entry 5
-    w.Form_MouseDown(2, 0, 5300, 450 + 179 * 5 + 10);  // the free area, now in the edit screen
+    w.Form_MouseDown(2, 0, 5300, rowPressY(w, 2));   // entry 2 marked
+    w.Form_MouseDown(2, 0, 5300, rowPressY(w, 5));  // entry 5
+    w.Form_MouseDown(2, 0, 5300, rowPressY(w, 6));  // the free area, now in the edit screen
     // The free area as edited in the edit screen is what goes into the file.
     w.RichTextBox2->setText(QStringLiteral("O0999\r\n(MEMO)\r\nM30\r\n"));
     w.Label2->setBackColor(w.backColor());  // a colour alone does not switch the mode
