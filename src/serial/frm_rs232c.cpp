@@ -189,6 +189,7 @@ void frmrs232c::MSComm1_OnComm(SerialPort::Event e) {
 }
 
 void frmrs232c::Command3_Click() {
+    backFromSettings_ = true;
     appWindow(WindowId::Settings).showWindow();
     hide();
     Label1->setText(QStringLiteral("現在の通信設定") + MSComm1->settings());
@@ -215,6 +216,10 @@ void frmrs232c::Command5_Click() {
 
 void frmrs232c::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    if (backFromSettings_) {
+        backFromSettings_ = false;
+        Command3->setFocus();
+    }
     Form_Activate();
 }
 
