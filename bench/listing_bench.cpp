@@ -57,6 +57,8 @@ struct BenchWindow : ListingWindow {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Pictures without a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: listing_bench FILE [RUNS]\n");

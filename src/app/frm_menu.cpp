@@ -46,6 +46,8 @@ frmMenu::frmMenu() {
         b->setGeometry(twips::rect(120 + i * (kButtonWidth + 120), 720, kButtonWidth, 555));
         connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         b->installEventFilter(this);
+        // Enter presses the focused button, as Space does.
+        b->setAutoDefault(true);
         Command1[i] = b;
     }
     for (int i = 0; i < kMachineSlots; ++i) dirs_[i] = defaultMachineDir(i);

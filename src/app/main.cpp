@@ -6,11 +6,14 @@
 #include "app/windows.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_qt_japanese.h"
+#include "platform/program_dir.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tssnc"));
     if (!acquireSingleInstance()) return 0;
+    // An installed copy starts its first run on the demo workspace.
+    prepareWorkspace();
     // Every box and dialog in the face the screens were laid out for.
     QApplication::setFont(uiFont(9));
     installQtJapanese();

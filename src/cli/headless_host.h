@@ -27,6 +27,7 @@ public:
     double height() const override { return h_; }
     double screenWidth() const override { return w_; }
     double screenHeight() const override { return h_; }
+    bool keepsPaint() const override { return false; }
 
 private:
     double w_, h_;

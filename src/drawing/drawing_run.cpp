@@ -266,7 +266,9 @@ GeometryContext DrawingRun::geometry(int compensationOffset) {
 }
 
 MacroIo DrawingRun::macroIo() {
-    return MacroIo{dialogs(), &surface(), state_.run.programName};
+    // The monitor is painted only where paint is kept.
+    Surface* monitor = surface().keepsPaint() ? &surface() : nullptr;
+    return MacroIo{dialogs(), monitor, state_.run.programName};
 }
 
 void DrawingRun::takeUpBlock(const QString& line) {

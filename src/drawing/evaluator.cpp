@@ -105,7 +105,7 @@ private:
         if (i > n_) n_ = i;
     }
     // write(i, at(i) + c), without building a new text for every digit.
-    void append(int i, QChar c) {
+    void append(int i, QStringView c) {
         if (i > kSlots) throw EvalFault("式の要素が100個を超えました");
         if (i < 1) return;
         s_[i].append(c);
@@ -174,12 +174,15 @@ private:
             } else if (c == u'.') {
                 if (cur.endsWith(u'.')) return grammarFault();
                 if (isBracket(cur)) ++k;
-                append(k, c);
+                append(k, QStringView(&c, 1));
                 ++i;
             } else if (c.unicode() >= u'0' && c.unicode() <= u'9') {
+                // The whole run of digits at once, as one digit after another would.
+                int j = i + 1;
+                while (j < len && e_[j].unicode() >= u'0' && e_[j].unicode() <= u'9') ++j;
                 if (isBracket(cur)) ++k;
-                append(k, c);
-                ++i;
+                append(k, QStringView(e_).mid(i, j - i));
+                i = j;
             } else {
                 QString name;
                 if (startsName(c)) {
@@ -258,8 +261,9 @@ private:
             const double operand = nt::val(QStringView(t).mid(1));
             value = t[0] == u'*' ? checked(value * operand) : evalmath::divide(value, operand);
             if (left) {
-                put(left, value);
-                value = nt::val(at(left));
+                double readBack = 0;
+                write(left, nt::str(checked(value), &readBack));
+                value = readBack;  // what the slot's text reads
             }
             const int next = nextNonEmpty(j, hi);
             if (next == 0 || !startsMulDiv(at(next))) return j;

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "drawing/evaluator.h"
+#include "drawing/number_text.h"
 
 namespace evalmath {
 
@@ -106,38 +107,30 @@ double divide(double left, double right) {
 double floorAtFifthDecimal(double v) {
     checked(v);
     if (v == 0) return 0;
-    // 15 significant digits: d.dddddddddddddde[+-]x
-    // (to_chars with a precision writes what printf("%.14e") writes, faster.)
-    char buf[64];
-    const std::to_chars_result tc =
-        std::to_chars(buf, buf + sizeof buf - 1, std::fabs(v), std::chars_format::scientific, 14);
-    *tc.ptr = '\0';
-    const char* e = std::strchr(buf, 'e');
-    const int exponent = std::atoi(e + 1);
+    // The 15 significant digits (trailing zeros dropped, so the last is not 0).
     char digits[16];
-    int nd = 0;
-    for (const char* p = buf; p < e; ++p)
-        if (*p >= '0' && *p <= '9') digits[nd++] = *p;
+    int exponent = 0;
+    bool readsBack = false;
+    const int nd = nt::significantDigits(std::fabs(v), digits, exponent, &readsBack);
     // Digits at or above the 1E-05 place.
-    const int keep = nd + exponent - 14 + 5;
-    if (keep >= nd) return std::strtod(buf, nullptr) * (v < 0 ? -1 : 1);
-    long long whole = 0;
-    bool dropped = false;
-    for (int i = 0; i < nd; ++i) {
-        if (i < keep) whole = whole * 10 + (digits[i] - '0');
-        else if (digits[i] != '0') dropped = true;
+    const int keep = exponent + 6;
+    if (keep >= nd) {
+        // Nothing below 1E-05: the value of the 15-digit decimal itself.
+        if (readsBack) return v;
+        char text[40];
+        std::memcpy(text, digits, size_t(nd));
+        text[nd] = 'e';
+        *std::to_chars(text + nd + 1, text + sizeof text - 1, exponent - (nd - 1)).ptr = '\0';
+        return std::strtod(text, nullptr) * (v < 0 ? -1 : 1);
     }
-    if (v < 0 && dropped) ++whole;  // rounding down moves a negative value away from 0
-    // The kept digits read as "[-]WHOLEe-5": the decimal reading, correctly rounded.
-    char out[48];
-    char* p = out;
-    if (v < 0) *p++ = '-';
-    p = std::to_chars(p, out + sizeof out - 4, whole).ptr;
-    std::memcpy(p, "e-5", 3);
-    p += 3;
-    double d = 0;
-    std::from_chars(out, p, d);
-    return d;
+    // Digits below 1E-05 are dropped (at least the last one is not 0).
+    long long whole = 0;
+    for (int i = 0; i < keep; ++i) whole = whole * 10 + (digits[i] - '0');
+    if (v < 0) ++whole;  // rounding down moves a negative value away from 0
+    // WHOLE * 1E-05 as its decimal reads: whole and 1E5 are exact, so the
+    // quotient is the correctly rounded reading.
+    const double r = double(whole) / 1e5;
+    return v < 0 ? -r : r;
 }
 
 }  // namespace evalmath

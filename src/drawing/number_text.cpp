@@ -16,9 +16,6 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\
 
 }  // namespace
 
-// Significant digits of a (finite, > 0) rounded to 15 as printf("%.14e") rounds
-// them, trailing zeros dropped, and the decimal exponent of the first digit.
-//
 // Most number texts are decimals of 15 digits or fewer (literals, values cut
 // at the 5th decimal), and for those the rounding is found without a general
 // conversion: a * 10^k rounded to a whole number M of 15 digits, accepted when
@@ -28,7 +25,7 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\
 // one 15-digit decimal that reads back as a is also the nearest to it.  Other
 // values are rounded by to_chars at precision 14, which writes exactly what
 // printf writes.
-static int digits15(double a, char* digits, int& exponent) {
+int significantDigits(double a, char* digits, int& exponent, bool* readsBack) {
     static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -47,6 +44,7 @@ static int digits15(double a, char* digits, int& exponent) {
             exponent = x;
         }
     }
+    if (readsBack) *readsBack = n != 0;
     if (n == 0) {
         char buf[40];
         const std::to_chars_result r =
@@ -65,12 +63,19 @@ static int digits15(double a, char* digits, int& exponent) {
 // (at least two digits), "0." shortened to "." and the sign column in front.
 // Built in a char buffer: number text is made for every intermediate value of
 // every expression.
-QString str(double v) {
-    if (std::isnan(v) || v == 0) return QStringLiteral(" 0");
-    if (std::isinf(v)) return v < 0 ? QStringLiteral("-1E+309") : QStringLiteral(" 1E+309");
+QString str(double v) { return str(v, nullptr); }
+
+QString str(double v, double* readBack) {
+    if (std::isnan(v) || v == 0 || std::isinf(v)) {
+        const QString t = std::isinf(v) ? (v < 0 ? QStringLiteral("-1E+309") : QStringLiteral(" 1E+309"))
+                                        : QStringLiteral(" 0");
+        if (readBack) *readBack = val(t);
+        return t;
+    }
     char d[20];
     int x = 0;
-    const int n = digits15(std::fabs(v), d, x);
+    bool exact = false;
+    const int n = significantDigits(std::fabs(v), d, x, &exact);
     char out[48];
     int len = 0;
     out[len++] = v < 0 ? '-' : ' ';
@@ -97,7 +102,9 @@ QString str(double v) {
         for (int i = -1; i > x; --i) out[len++] = '0';
         for (int i = 0; i < n; ++i) out[len++] = d[i];
     }
-    return QString::fromLatin1(out, len);
+    QString t = QString::fromLatin1(out, len);
+    if (readBack) *readBack = exact ? v : val(t);
+    return t;
 }
 
 // Reads the normalised number text `s` (optional "-", digits, ".", "e...")

@@ -11,6 +11,16 @@ namespace nt {
 // own: NaN gives " 0" and the infinities " 1E+309"/"-1E+309" (which read back as
 // infinite); the evaluator never writes them, it raises a fault instead.
 QString str(double v);
+// The same, and *readBack set to val() of the text (found without reading
+// the text again where the digits are known to read back as v).
+QString str(double v, double* readBack);
+
+// The significant digits of a (finite, above 0) rounded to 15 as
+// printf("%.14e") rounds them, trailing zeros dropped: writes them to digits
+// (room for 15), sets exponent to the decimal exponent of the first one and
+// returns how many there are.  readsBack (when given) is set when those digits
+// read back as a itself (false when that was not established).
+int significantDigits(double a, char* digits, int& exponent, bool* readsBack = nullptr);
 
 // Lenient text -> number: blanks skipped (also between the digits), optional
 // sign, digits, one point, optional exponent (E or D); stops at the first

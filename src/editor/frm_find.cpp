@@ -54,6 +54,9 @@ void frm検索::Command1_Click() {
 void frm検索::Command2_Click() {
     editor_.検索->setEnabled(true);
     hide();
+    // The editor takes the activation back, or its access keys would type
+    // letters into the pane instead of running their commands.
+    editor_.takeActivation();
     editor_.RichTextBox2->setFocus();
 }
 

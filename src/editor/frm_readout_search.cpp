@@ -23,5 +23,8 @@ void frm読出しファイル内検索::Command1_Click() {
 void frm読出しファイル内検索::Command2_Click() {
     editor_.読出しファイル内検索->setEnabled(true);
     hide();
+    // The editor takes the activation back, or its access keys would type
+    // letters into the pane instead of running their commands.
+    editor_.takeActivation();
     editor_.RichTextBox1->setFocus();
 }

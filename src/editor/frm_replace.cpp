@@ -66,6 +66,9 @@ void frm置換::Command1_Click() {
 void frm置換::Command2_Click() {
     editor_.検索->setEnabled(true);
     hide();
+    // The editor takes the activation back, or its access keys would type
+    // letters into the pane instead of running their commands.
+    editor_.takeActivation();
     editor_.RichTextBox2->setFocus();
 }
 

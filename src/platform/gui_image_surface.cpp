@@ -120,11 +120,19 @@ void ImageSurface::text(double x, double y, double size, colour::Rgb c, const QS
         fontSize_ = pointSize;
         ascent_ = metrics_->ascent();
         lineHeight_ = metrics_->height();
+        advances_.clear();
     }
     const QFont& f = *font_;
     const QFontMetricsF& fm = *metrics_;
     const QPointF baseline = QPointF(origin) + QPointF(0, ascent_);
-    const QRect changedRect = QRectF(QPointF(origin), QSizeF(fm.horizontalAdvance(str), lineHeight_))
+    // The width of the texts seen at this size (a redraw writes the same
+    // read-outs again); the table is emptied when it grows large.
+    auto known = advances_.constFind(str);
+    if (known == advances_.cend()) {
+        if (advances_.size() >= kKeptAdvances) advances_.clear();
+        known = advances_.insert(str, fm.horizontalAdvance(str));
+    }
+    const QRect changedRect = QRectF(QPointF(origin), QSizeF(*known, lineHeight_))
                                   .toAlignedRect()
                                   .adjusted(-1, -1, 1, 1);
 

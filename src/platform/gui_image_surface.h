@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -68,6 +69,8 @@ private:
     std::unique_ptr<QFont> font_;
     std::unique_ptr<QFontMetricsF> metrics_;
     double fontSize_ = 0, ascent_ = 0, lineHeight_ = 0;
+    static constexpr int kKeptAdvances = 4096;
+    QHash<QString, qreal> advances_;
     std::vector<TextStamp> stamps_;
     quint64 stampClock_ = 0;
     QImage image_;

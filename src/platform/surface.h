@@ -25,4 +25,8 @@ public:
     virtual double height() const = 0;
     virtual double screenWidth() const = 0;
     virtual double screenHeight() const = 0;
+    // False for a surface that keeps nothing it is given (a headless run with
+    // neither picture nor trace): what is only made to be painted, such as the
+    // variable monitor's lines, can then be left unmade.
+    virtual bool keepsPaint() const { return true; }
 };

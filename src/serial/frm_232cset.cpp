@@ -90,6 +90,7 @@ frm232cset::frm232cset() {
     }
     Command2 = new QPushButton(QStringLiteral("終了"), this);
     Command2->setGeometry(twips::rect(5880, 1920, 1200, 495));
+    Command2->setAutoDefault(true);  // Enter presses it when it has the focus
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     Label1 = new QLabel(this);
     Label1->setGeometry(twips::rect(120, 2520, 7560, 1200));

@@ -31,6 +31,8 @@ const QString kBusyButtonStyle = QStringLiteral("background-color: #ffff00;");
 QPushButton* button(QWidget* parent, const QString& caption, double left) {
     auto* b = new QPushButton(caption, parent);
     b->setGeometry(twips::rect(left, 120, 1200, 495));
+    // Enter presses the focused button, as Space does.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -187,6 +189,7 @@ void frmrs232c::MSComm1_OnComm(SerialPort::Event e) {
 }
 
 void frmrs232c::Command3_Click() {
+    backFromSettings_ = true;
     appWindow(WindowId::Settings).showWindow();
     hide();
     Label1->setText(QStringLiteral("現在の通信設定") + MSComm1->settings());
@@ -213,6 +216,10 @@ void frmrs232c::Command5_Click() {
 
 void frmrs232c::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    if (backFromSettings_) {
+        backFromSettings_ = false;
+        Command3->setFocus();
+    }
     Form_Activate();
 }
 

@@ -97,5 +97,8 @@ private:
     transfer::SendOptions sendOptions_;
     Busy busy_ = Busy::Idle;
     bool stopSend_ = false;
+    // Back from the settings window, the keys go to "設定" again (hiding the
+    // window had moved them on to "編集", where Enter opened the editor).
+    bool backFromSettings_ = false;
     QString machine_ = QStringLiteral("sp2");
 };

@@ -9,6 +9,7 @@
 #include <QTest>
 #include "editor/frm_edit.h"
 #include "menu_fixture.h"
+#include "serial/frm_232cset.h"
 #include "serial/frm_rs232c.h"
 
 namespace {
@@ -144,4 +145,26 @@ TEST_F(MenuTest, CancellingTheFirstFileDialogLeavesTheEditorEmptyAndQuiet) {
     EXPECT_TRUE(e.isVisible());
     EXPECT_EQ(e.RichTextBox1->text(), "");
     EXPECT_EQ(qtWarnings, QStringList()) << qtWarnings.join('\n').toStdString();
+}
+
+TEST_F(MenuTest, EnterPressesTheFocusedButtonOfTheMenuAndTheTransferWindows) {
+    frmMenu& m = menuWindow();
+    m.show();
+    // The transfer window's "終了" and the settings window's "終了".
+    frmrs232c& t = transferWindow();
+    t.show();
+    m.hide();
+    QTest::keyClick(t.cmd終了, Qt::Key_Return);
+    EXPECT_FALSE(t.isVisible());
+    EXPECT_TRUE(m.isVisible());
+    frm232cset& s = settingsWindow();
+    s.show();
+    QTest::keyClick(s.Command2, Qt::Key_Return);
+    EXPECT_FALSE(s.isVisible());
+    // "ファイル編集" of the menu.
+    dialogs.queueFile(QString());  // the editor's first file box: cancelled
+    QTest::keyClick(m.Command1[0], Qt::Key_Return);
+    runQueued();
+    EXPECT_TRUE(editorWindow().isVisible());
+    EXPECT_FALSE(m.isVisible());
 }

@@ -2,6 +2,7 @@
 // the hand-over between find and replace, replacing in the edit screen, the
 // read-out search taking the selection, and putting the dialogs away.
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTest>
@@ -139,4 +140,44 @@ TEST_F(SearchDialogsTest, ReadoutSearchTakesTheSelectionAndMyhidePutsAllAway) {
     w.検索->trigger();
     w.終了_Click();
     EXPECT_FALSE(w.findDialog().isVisible());
+}
+
+// Cancelling a dialog gives the editor the activation back, not only the pane
+// its focus: Alt+B is then "文字大", not a "b" over the selected match.
+TEST_F(SearchDialogsTest, CancelGivesTheEditorTheActivationAndItsAccessKeys) {
+    w.show();
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // its activation
+    w.RichTextBox2->setText(QStringLiteral("N1 G71 U2."));
+    w.RichTextBox2->setSelFontSize(12);
+    for (int d = 0; d < 3; ++d) {
+        SearchDialog* dialog = nullptr;
+        if (d == 2) {
+            w.読出しファイル内検索->setEnabled(true);
+            w.読出しファイル内検索->trigger();
+            dialog = &w.readoutSearchDialog();
+        } else {
+            w.検索->trigger();
+            dialog = &w.findDialog();
+            QTest::keyClicks(w.findDialog().Text1, QStringLiteral("G71"));
+            QTest::keyClick(w.findDialog().Text1, Qt::Key_Return);
+            if (d == 1) {
+                w.findDialog().Command3->click();
+                dialog = &w.replaceDialog();
+            }
+        }
+        // The dialog is the active window, as a window manager makes it.
+        ASSERT_TRUE(dialog->isVisible()) << d;
+        QApplication::setActiveWindow(dialog);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), dialog) << d;
+        QTest::keyClick(dialog->Text1, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(dialog->isVisible()) << d;
+        EXPECT_EQ(QApplication::activeWindow(), &w) << d;
+    }
+    const double size = w.RichTextBox2->fontSize();
+    QTest::keyClick(w.windowHandle(), Qt::Key_B, Qt::AltModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("N1 G71 U2."));
+    EXPECT_EQ(w.RichTextBox2->fontSize(), size + 2);
 }
