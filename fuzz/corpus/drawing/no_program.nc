@@ -1,0 +1,3 @@
+%
+(ONLY A HEADER)
+G00 X10.
