@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)st.startLine(e);
         (void)listing::programLabel(e, st.entryName(e));
     }
-    (void)listing::rows(st, 1, false);
-    (void)listing::rows(st, st.programCount(), true);
+    (void)listing::rows(st, 1, false, listing::kRoomyRows);
+    (void)listing::rows(st, st.programCount(), true, listing::kTightRows);
     for (int k = 0; k < store::kButtonCount; ++k) {
         (void)st.buttonCaption(k);
         (void)st.buttonProgram(k);
