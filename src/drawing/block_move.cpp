@@ -11,18 +11,17 @@
 #include "drawing/move_words.h"
 #include "platform/dialogs.h"
 
-namespace {
-
-constexpr colour::Rgb kReference = colour::rgb(128, 128, 255);
-
-// Arcs are written "G2", "G3", "G02" or "G03" at the start of the block.
-bool isArc(const QString& line) {
+bool isArcBlock(const QString& line) {
     for (const char* g : {"G28", "G32", "G33"})
         if (line.startsWith(QLatin1String(g))) return false;
     for (const char* g : {"G2", "G3", "G02", "G03"})
         if (line.startsWith(QLatin1String(g))) return true;
     return false;
 }
+
+namespace {
+
+constexpr colour::Rgb kReference = colour::rgb(128, 128, 255);
 
 ProgramPoint evaluated(BlockValues& values, const QString& h, const QString& v) {
     return ProgramPoint{values.required(h), values.required(v)};
@@ -51,7 +50,7 @@ void drawMove(BlockContext& ctx, InterpreterState& st, BlockValues& values,
         myline(g, start.h, start.v, end.h, end.v, kReference);
         return;
     }
-    if (isArc(line)) {
+    if (isArcBlock(line)) {
         if (st.pending) drawCornerSharp(g, st);
         const int r = line.indexOf(u'R');
         const QString radiusText = r >= 0 ? values.stretch(r + 2) : QString();

@@ -15,3 +15,7 @@ void drawMove(BlockContext& ctx, InterpreterState& state, BlockValues& values,
 // The rapid line back to (h, v) at the end of a finishing pass.
 void drawReturnLine(BlockContext& ctx, InterpreterState& state, BlockValues& values,
                     const QString& h, const QString& v);
+
+// Arcs are written "G2", "G3", "G02" or "G03" at the start of the block (not
+// G28, G32, G33).
+bool isArcBlock(const QString& line);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/block_move.h"
 #include "drawing/cycle_profile.h"
 #include "drawing/cycle_texts.h"
 #include "drawing/drawing_state.h"
@@ -34,14 +35,6 @@ struct ShapeRow {
     QString arc;      // the block, when it is an arc
     int line = -1;
 };
-
-bool isArcBlock(const QString& b) {
-    for (const char* s : {"G28", "G32", "G33"})
-        if (b.startsWith(QLatin1String(s))) return false;
-    for (const char* s : {"G2", "G3", "G02", "G03"})
-        if (b.startsWith(QLatin1String(s))) return true;
-    return false;
-}
 
 int sign(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
 
