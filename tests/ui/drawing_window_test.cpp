@@ -253,3 +253,37 @@ TEST_F(DrawingWindowTest, AfterTheRunAndAfterACancelledPromptAccessKeysWorkAgain
     EXPECT_EQ(countInputsStartingWith(QStringLiteral("全工程終わりました")), 1);
     EXPECT_EQ(countInputsStartingWith(kEndHead), 1);
 }
+
+// A macro loop that never ends is stopped from the keyboard: Esc (or Enter)
+// on the window turns the run to step mode, and Q at the step menu ends it
+// once the operator says yes.
+TEST_F(DrawingWindowTest, EscThenQStopsAnEndlessWhileLoop) {
+    setProgram(QStringLiteral(
+        "O0001\r\n#1=0\r\nWHILE[#1EQ0]DO1\r\n#2=#2+1\r\nEND1\r\nG00X10.\r\n%\r\n"));
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        dialogs.clearShown();
+        const int start = pump.yields();
+        int yieldsAtKey = -1;
+        pump.setIdle([&] {
+            if (pump.yields() - start == 3000) {
+                yieldsAtKey = pump.yields() - start;
+                QTest::keyClick(&window(), key);
+            } else if (pump.yields() - start > 200000) {
+                window().close();  // never hang the test run
+            }
+        });
+        dialogs.queueInput("t");
+        dialogs.queueInput("q");  // step menu
+        dialogs.queueYesNo(true);
+        window().描画_Click();
+        EXPECT_EQ(yieldsAtKey, 3000) << key;
+        EXPECT_LT(pump.yields() - start, 3010) << key;  // stopped at the next block
+        EXPECT_EQ(countInputsStartingWith(kStepHead), 1) << key;
+        ASSERT_FALSE(dialogs.shown().isEmpty());
+        EXPECT_EQ(dialogs.shown().last().kind, ScriptedDialogs::Shown::YesNo);
+        EXPECT_EQ(dialogs.shown().last().text, "描画モードを終了しますか");
+        EXPECT_EQ(countInputsStartingWith(kEndHead), 0) << key;
+        EXPECT_FALSE(window().drawingState.running) << key;
+        EXPECT_TRUE(window().isVisible()) << key;
+    }
+}
