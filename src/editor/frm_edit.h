@@ -31,7 +31,6 @@ class frm読出しファイル内検索;
 class Frm編集 : public QMainWindow, public DrawingHost, public AppWindow {
 public:
     static constexpr int kSectionButtons = 19;  // Command1(0)..Command1(18)
-    static constexpr int kListingButtons = 13;  // buttons shown beside the listing
     // Edit screen colour schemes (VB colour values, as the edit text colour holds them).
     static constexpr quint32 kDarkBackVb = 0x404040;
     static constexpr quint32 kLightBackVb = 0xC0C0C0;

@@ -212,7 +212,8 @@ void Frm編集::Text2_LostFocus() { Text2->setText(QString()); }
 
 void Frm編集::w画面_Click() {
     screenMode = ScreenMode::Edit;
-    for (int i = 0; i < kListingButtons; ++i) Command1[size_t(i)]->hide();
+    // The edit screen takes the buttons' column: all of them go.
+    for (CommandButton* b : Command1) b->hide();
     RichTextBox1->show();
     Text2->hide();
     RichTextBox2->setLeft(Command1[0]->left());

@@ -139,7 +139,9 @@ void Frm編集::個別プログラム名表示_Click() {
     編集->setEnabled(true);
     読出しファイル内検索->setEnabled(true);
     Text1->hide();
-    for (int i = 0; i < kListingButtons && !Command1[size_t(i)]->caption().isEmpty(); ++i)
+    // Every section of the file keeps its button: a file of more than 13,000
+    // lines has sections 13 to 18 as well, and they fit beside the read-out.
+    for (int i = 0; i < kSectionButtons && !Command1[size_t(i)]->caption().isEmpty(); ++i)
         Command1[size_t(i)]->show();
     RichTextBox1->show();
     Text2->show();

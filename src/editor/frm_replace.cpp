@@ -74,10 +74,11 @@ void frm置換::Command2_Click() {
 
 void frm置換::Command3_Click() {
     RichTextPane p(editor_.RichTextBox2);
-    if (search_.replaceMatch(p, Text1->text(), Text2->text())) {
-        editor_.editChanged = 1;  // replaced text is offered for saving like typed text
-        if (pauseAfterReplace) pauseAfterReplace();
-    }
+    // Without a match or a replacement text the button does nothing: the
+    // operator presses "次を検索" to move on.
+    if (!search_.replaceMatch(p, Text1->text(), Text2->text())) return;
+    editor_.editChanged = 1;  // replaced text is offered for saving like typed text
+    if (pauseAfterReplace) pauseAfterReplace();
     Command1_Click();
 }
 

@@ -175,6 +175,30 @@ TEST_F(ListingTest, SectionButtonsOfALongFile) {
     EXPECT_EQ(w.programNo, 1);  // a section does not change the current entry
 }
 
+TEST_F(ListingTest, EverySectionButtonOfAVeryLongFileCanBePressed) {
+    // 15,000 lines from the first program on: buttons 0 to 15, beyond the
+    // thirteen that a shorter file needs; each stays reachable in the listing.
+    QByteArray bytes;
+    for (int p = 1; p <= 15; ++p) {
+        bytes += "O" + QByteArray::number(4000 + p) + "\r\n";
+        for (int i = 1; i < 1000; ++i) bytes += "G01 X" + QByteArray::number(i) + ".\r\n";
+    }
+    Frm編集& w = readThroughMenu(home.write(QStringLiteral("sp2/huge.sp2"), bytes));
+    auto shown = [&w] {
+        QString s;
+        for (CommandButton* b : w.Command1) s += b->isHidden() ? u'-' : u'B';
+        return s;
+    };
+    EXPECT_EQ(w.Command1[15]->caption(), QStringLiteral(" 15"));
+    EXPECT_EQ(shown(), QStringLiteral("BBBBBBBBBBBBBBBB---"));
+    w.編集_Click();
+    EXPECT_EQ(shown(), QStringLiteral("-------------------"));
+    w.個別プログラム名表示_Click();
+    EXPECT_EQ(shown(), QStringLiteral("BBBBBBBBBBBBBBBB---"));
+    w.Command1_Click(15);
+    EXPECT_TRUE(w.RichTextBox1->selText().contains(QStringLiteral("((****************  15")));
+}
+
 TEST_F(ListingTest, LayoutsSwitchByDoubleClickAndF9) {
     Frm編集& w = readThroughMenu(manyPrograms(3));
     w.Form_MouseDown(1, 0, 5300, rowPressY(w, 2));  // entry 2

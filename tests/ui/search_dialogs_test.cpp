@@ -88,8 +88,12 @@ TEST_F(SearchDialogsTest, FindHandsOverToReplaceAndBack) {
     EXPECT_EQ(p.Text1->text(), QStringLiteral("X1"));
     EXPECT_EQ(p.state().position(), 3);
     EXPECT_TRUE(p.downward());
-    p.Text2->setText(QStringLiteral("X10"));
     w.editChanged = 0;
+    p.Command3->click();  // no replacement text: nothing is replaced, nothing moves
+    EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("N1 X1 Z1 X1 X1"));
+    EXPECT_EQ(w.RichTextBox2->selStart(), 3);
+    EXPECT_EQ(w.editChanged, 0);
+    p.Text2->setText(QStringLiteral("X10"));
     p.Command3->click();
     EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("N1 X10 Z1 X1 X1"));
     EXPECT_EQ(w.editChanged, 1);  // offered for saving like typed text
