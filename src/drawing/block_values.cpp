@@ -35,6 +35,10 @@ void BlockValues::assign(int number, const QString& value, int level) {
     checked(ctx_.variables().assign(number, value, level, ctx_.macroIo()));
 }
 
+void BlockValues::clearLevel(int level) {
+    checked(ctx_.variables().clearLevel(level, ctx_.macroIo()));
+}
+
 std::optional<double> BlockValues::number(const QString& expression) {
     const std::optional<QString> r = myshiki(expression, ctx_.dialogs());
     if (!r) return std::nullopt;

@@ -30,6 +30,8 @@ public:
     QString stretchOn(int start, int end, int level);
     // Stores a value text under a variable number on a level.
     void assign(int number, const QString& value, int level);
+    // Empties the locals of a level (a macro call begins there).
+    void clearLevel(int level);
 
     // The number of an expression text.  nullopt after a grammar fault of the
     // evaluator (its message has been shown).

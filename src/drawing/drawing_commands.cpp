@@ -36,6 +36,7 @@ DrawingRun::Flow DrawingRun::restart(bool keepNoStopLimit) {
     DrawingRunFields& f = state_.run;
     surface().fill(0, 0, w(), h(), rgb::kBackground);
     if (!(keepNoStopLimit && f.fastForwardLimit == kNoStopLimit)) f.fastForwardLimit = f.blockCount;
+    f.redrawUntil = f.blockCount;
     return Flow::NewPass;
 }
 
@@ -94,6 +95,7 @@ DrawingRun::Flow DrawingRun::apply(const ViewCommand& c) {
     case K::Fastest:
         surface().fill(0, 0, w(), h(), rgb::kBackground);
         f.fastForwardLimit = kNoStopLimit;
+        f.redrawUntil = f.blockCount;
         return Flow::NewPass;
     case K::Continuous:
         f.continuous = true;
@@ -171,6 +173,7 @@ DrawingRun::Flow DrawingRun::endOfText() {
             f.continuous = false;
             f.blockCount = 0;
             f.fastForwardLimit = 0;
+            f.redrawUntil = 0;
             return Flow::NewPass;
         }
         if (a.isEmpty() || a == u"N" || a == u"n" || a == u"Q" || a == u"q") {

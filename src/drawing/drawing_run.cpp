@@ -275,7 +275,7 @@ void DrawingRun::takeUpBlock(const QString& line) {
     DrawingRunFields& f = state_.run;
     if (state_.programDisplay) programDisplayRow(line);
     f.blockCount += 1;
-    if (line == text::kStopLine) {
+    if (line == text::kStopLine && f.blockCount > f.redrawUntil) {
         f.fastForwardLimit = 0;
         f.continuous = false;
     }
@@ -299,6 +299,7 @@ QString DrawingRun::workDir() { return host_.workDir(); }
 void DrawingRun::resetBlockCount() {
     state_.run.blockCount = 0;
     state_.run.fastForwardLimit = 0;
+    state_.run.redrawUntil = 0;
 }
 
 void DrawingRun::fail(const QString& t) {

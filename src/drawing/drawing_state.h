@@ -48,6 +48,10 @@ struct DrawingRunFields {
     int lastLine = 0;           // index of its last line (never interpreted)
     qint64 blockCount = 0;      // blocks taken up since the pass began
     qint64 fastForwardLimit = drawing::kNoStopLimit;  // blocks below it draw without stopping
+    // Blocks up to this count are being drawn again after a restart: a "(STOP)"
+    // among them was stopped at already and is passed (else "A" or a zoom at a
+    // stop would come back to the same stop for ever).
+    qint64 redrawUntil = 0;
     bool continuous = true;
     MovePoints points;
     int displayRow = 1;         // row of the program text display

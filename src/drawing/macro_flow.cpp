@@ -123,6 +123,9 @@ BlockStep callProgram(Scope& s, BlockValues& values) {
     if (level >= kMaxMacroLevel) return BlockStep::fail(text::callTooDeep(values.line()));
     const double p = values.number(values.word(QStringLiteral("P"))).value_or(0);
     const QString name = QStringLiteral("O") + nt::str(p + 10000).right(4);
+    // As on the control, a call starts with the locals of its level vacant: an
+    // argument left out must not take the value of an earlier call.
+    values.clearLevel(level + 1);
     for (char32_t l = 'A'; l <= 'Z'; ++l) {
         if (l == 'G' || l == 'L' || l == 'N' || l == 'O' || l == 'P') continue;
         const QChar letter(l);

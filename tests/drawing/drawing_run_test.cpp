@@ -185,6 +185,29 @@ TEST(DrawingStop, AStopLineSwitchesToStepModeAtThatBlock) {
     EXPECT_TRUE(blanks.stepMenuAt.isEmpty());
 }
 
+TEST(DrawingStop, TheRedrawAfterARestartPassesAStopAlreadyStoppedAt) {
+    // A restart redraws up to the block reached without stopping; a stop met
+    // again on the way must not catch "A", "k" or a zoom at the same place.
+    const struct {
+        QStringList program;
+        QStringList answers;
+        QList<qint64> stepMenuAt;
+        int passes;
+    } cases[] = {
+        {{"O0001", "(B1)", "(STOP)", "(B3)", "(B4)", "%"}, {"a", "N"}, {3}, 2},
+        {{"O0001", "(B1)", "(STOP)", "(B3)", "(B4)", "%"}, {"k", "N"}, {3}, 2},
+        {{"O0001", "(B1)", "(STOP)", "(B3)", "(B4)", "%"}, {"y", "b", "y", "y", "N"}, {3, 4, 4, 5}, 2},
+        // A stop beyond the block reached still stops.
+        {{"O0001", "(STOP)", "(B2)", "(STOP)", "(B4)", "%"}, {"a", "a", "N"}, {2, 4}, 3},
+    };
+    for (const auto& c : cases) {
+        RunRig rig(c.program);
+        EXPECT_EQ(rig.draw("t", c.answers), RunResult::Normal) << c.answers.join(',').toStdString();
+        EXPECT_EQ(rig.stepMenuAt, c.stepMenuAt) << c.answers.join(',').toStdString();
+        EXPECT_EQ(rig.passes(), c.passes) << c.answers.join(',').toStdString();
+    }
+}
+
 TEST(DrawingM30, WithinTheLastThreeLinesAllDoneThenTheEndPrompt) {
     RunRig rig({"O0001", "(STOP)", "M30", "%"});
     EXPECT_EQ(rig.draw("t", {"y", "y", "N"}), RunResult::Normal);

@@ -4,6 +4,7 @@
 
 #include "drawing/interpreter_texts.h"
 #include "drawing/macro_flow.h"
+#include "drawing/macro_texts.h"
 #include "interpreter_rig.h"
 
 using namespace drawing;
@@ -115,6 +116,15 @@ TEST(MacroCall, ArgumentsOnTheNewLevelAndTheReturn) {
     EXPECT_TRUE(d.host.log.contains("7200 O0012"));
     // Label1 shows the called program while it runs.
     EXPECT_TRUE(d.host.log.contains("name O0012"));
+
+    // Each call starts with the locals of its level empty: an argument left
+    // out is undefined, not the value of the call before.
+    Drawing again("t", {"G65 P12 A1. B2.", "G65 P12 A5."},
+                  {{"O0012", "O0012(SUB)\r\n#101=#1\r\n#102=#2\r\n%"}});
+    EXPECT_EQ(again.result, RunResult::Normal);
+    EXPECT_EQ(again.common(101), 5.0);
+    EXPECT_TRUE(again.st.variables.localText(2, 1).isEmpty());
+    EXPECT_EQ(again.messages(), QStringList{text::undefinedVariable(2)});
 }
 
 TEST(MacroCall, AMissingProgramReturnsAtOnce) {
