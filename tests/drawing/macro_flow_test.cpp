@@ -146,9 +146,9 @@ TEST(MacroCall, AModalCallFollowsEachMoveUntilG67) {
     Drawing d("t", {"G66 P12 A1.", "G01 X10.", "G01 X10.", "M05", "G01 X20.", "G67", "G01 X30."},
               {{"O0012", "O0012\r\n#101=#1\r\n%"}});
     EXPECT_EQ(d.result, RunResult::Normal);
-    // Called by G66 itself, then after X10. and X20.; not after the blocks
+    // Called after X10. and X20.; not at G66 itself, not after the blocks
     // that did not move, nor after G67.
-    EXPECT_EQ(d.host.log.count("7200 O0012"), 3);
+    EXPECT_EQ(d.host.log.count("7200 O0012"), 2);
 }
 
 TEST(WhileLoop, ACalledProgramHasItsOwnLoopNumbers) {
