@@ -151,6 +151,23 @@ TEST(MacroCall, AModalCallFollowsEachMoveUntilG67) {
     EXPECT_EQ(d.host.log.count("7200 O0012"), 2);
 }
 
+TEST(MacroCall, ARestartInsideACallReplaysFromTheTopProgram) {
+    RunRig rig({"O0001", "G65 P12", "G65 P12", "%"});
+    rig.host.programs = {{"O0012", "O0012\r\n(STOP)\r\n%"}};
+    // "i" at the stop inside the first call: the redraw comes back to it.
+    EXPECT_EQ(rig.draw("t", {"i", "y", "y", "y", "y", "N"}), RunResult::Normal);
+    // In step mode the second G65 block has its menu too (at 3: calls are not counted).
+    EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{3, 3, 3, 4, 5}));
+    QStringList names;
+    for (const QString& l : rig.host.log)
+        if (l.startsWith(u"name ")) names << l.mid(5);
+    EXPECT_EQ(names, (QStringList{"O0012", "O0012",            // first call
+                                  "O0001",                     // restart
+                                  "O0012", "O0012", "O0001",   // first call again
+                                  "O0012", "O0012", "O0001",   // second call
+                                  "O0001"}));                  // end of the run
+}
+
 TEST(WhileLoop, ACalledProgramHasItsOwnLoopNumbers) {
     // Both programs use DO1: the caller's loop must come back to its own WHILE.
     Drawing d("t", {"#101=0", "#102=0", "WHILE [#101 LT 2] DO1", "G65 P12", "#101=#101+1", "END1"},
