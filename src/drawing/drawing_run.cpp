@@ -82,8 +82,10 @@ bool DrawingRun::loadWorkFile() {
 void DrawingRun::beginPass() {
     DrawingRunFields& f = state_.run;
     if (!state_.viewReady) setUpView(state_, surface().screenWidth(), surface().screenHeight());
-    // Every pass replays the program of the edit screen from its first line.
+    // Every pass replays the program of the edit screen from its first line;
+    // a restart inside a called program shows the top program's name again.
     state_.macroLevel = 0;
+    if (!frames_.isEmpty()) host_.setProgramName(frames_.first().label1);
     frames_.clear();
     f.lines = topLines_;
     f.lastLine = int(topLines_.size()) - 1;

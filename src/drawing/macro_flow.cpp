@@ -322,7 +322,10 @@ BlockStep callStatement(Scope& s) {
     if (modal.active()) return BlockStep::next();
     if (beginsWith(line, QStringLiteral("G66"))) {
         if (s.ctx.macroLevel() >= kMaxMacroLevel) return BlockStep::fail(text::callTooDeep(line));
+        // G66 only sets the mode: the machine calls the program after each
+        // move that follows, not at the G66 block itself.
         modal.block = line;
+        return BlockStep::next();
     }
     return callProgram(s, s.values);
 }

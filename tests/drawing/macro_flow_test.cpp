@@ -146,9 +146,26 @@ TEST(MacroCall, AModalCallFollowsEachMoveUntilG67) {
     Drawing d("t", {"G66 P12 A1.", "G01 X10.", "G01 X10.", "M05", "G01 X20.", "G67", "G01 X30."},
               {{"O0012", "O0012\r\n#101=#1\r\n%"}});
     EXPECT_EQ(d.result, RunResult::Normal);
-    // Called by G66 itself, then after X10. and X20.; not after the blocks
+    // Called after X10. and X20.; not at G66 itself, not after the blocks
     // that did not move, nor after G67.
-    EXPECT_EQ(d.host.log.count("7200 O0012"), 3);
+    EXPECT_EQ(d.host.log.count("7200 O0012"), 2);
+}
+
+TEST(MacroCall, ARestartInsideACallReplaysFromTheTopProgram) {
+    RunRig rig({"O0001", "G65 P12", "G65 P12", "%"});
+    rig.host.programs = {{"O0012", "O0012\r\n(STOP)\r\n%"}};
+    // "i" at the stop inside the first call: the redraw comes back to it.
+    EXPECT_EQ(rig.draw("t", {"i", "y", "y", "y", "y", "N"}), RunResult::Normal);
+    // In step mode the second G65 block has its menu too (at 3: calls are not counted).
+    EXPECT_EQ(rig.stepMenuAt, (QList<qint64>{3, 3, 3, 4, 5}));
+    QStringList names;
+    for (const QString& l : rig.host.log)
+        if (l.startsWith(u"name ")) names << l.mid(5);
+    EXPECT_EQ(names, (QStringList{"O0012", "O0012",            // first call
+                                  "O0001",                     // restart
+                                  "O0012", "O0012", "O0001",   // first call again
+                                  "O0012", "O0012", "O0001",   // second call
+                                  "O0001"}));                  // end of the run
 }
 
 TEST(WhileLoop, ACalledProgramHasItsOwnLoopNumbers) {
