@@ -69,8 +69,13 @@ bool DrawingRun::loadWorkFile() {
         fail(text::workFileMissing(workFilePath(dir)));
         return false;
     }
-    if (lines->size() > kMaxProgramLines) {
-        fail(text::tooManyLines(int(lines->size())));
+    // A text that ends with a line break gets an empty last line from the
+    // work file's own closing break: it is held (the last line is never
+    // interpreted) but it is no line of the operator's program.
+    const int programLines =
+        int(lines->size()) - (!lines->isEmpty() && lines->last().isEmpty() ? 1 : 0);
+    if (programLines > kMaxProgramLines) {
+        fail(text::tooManyLines(programLines));
         return false;
     }
     if (lines->isEmpty()) lines->append(QString());

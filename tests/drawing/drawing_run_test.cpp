@@ -310,6 +310,17 @@ TEST(DrawingLines, AThousandAndOneLinesAreDrawnOneMoreIsRefused) {
     EXPECT_TRUE(refused.host.log.contains("show"));
     EXPECT_FALSE(refused.host.workFileLeft());
     EXPECT_FALSE(refused.st.running);
+
+    // The edit screen's text usually ends with a line break: the empty line
+    // after it is not counted.
+    RunRig withBreak(bound);
+    withBreak.host.text += "\r\n";
+    EXPECT_EQ(withBreak.draw("t", {"N"}), RunResult::Normal);
+    EXPECT_EQ(withBreak.st.run.blockCount, kMaxProgramLines);
+    RunRig overWithBreak(over);
+    overWithBreak.host.text += "\r\n";
+    EXPECT_EQ(overWithBreak.draw("t", {}), RunResult::EngineError);
+    EXPECT_EQ(overWithBreak.host.dlg.messages(), QStringList{text::tooManyLines(1002)});
 }
 
 TEST(DrawingLines, ATextWithoutFinalBreakAndAnEmptyText) {
