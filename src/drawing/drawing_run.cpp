@@ -293,6 +293,8 @@ bool DrawingRun::passM30(const QString& line) {
     DrawingRunFields& f = state_.run;
     f.points.prevV = QStringLiteral("800");
     f.points.prevH = QStringLiteral("300");
+    // The redraw after a restart passes the M30 blocks answered already.
+    if (f.blockCount <= f.redrawUntil) return false;
     if ((line == u"M30" || line == u"M30 ") && f.lineIndex > f.lastLine - 3) {
         dialogs().input(text::kAllDone, QString(), QStringLiteral("y"), 100, 100);
         return true;

@@ -247,6 +247,13 @@ TEST(DrawingM30, BeforeMoreLinesAsksAndGoesOnEitherWay) {
     third.draw("t", {"y", "N"});
     EXPECT_EQ(third.inputTexts()[1], QStringLiteral("一工程終わりました 描画を続けますか"));
 
+    // A redraw after a restart does not ask again at an M30 already passed.
+    RunRig redraw({"O0001", "(B1)", "M30", "(B3)", "(B4)", "(STOP)", "(B6)", "%"});
+    EXPECT_EQ(redraw.draw("t", {"y", "b", "y", "y", "N"}), RunResult::Normal);
+    EXPECT_EQ(redraw.inputTexts().count(QStringLiteral("一工程終わりました 描画を続けますか")), 1);
+    EXPECT_EQ(redraw.stepMenuAt, (QList<qint64>{6, 6, 7}));
+    EXPECT_EQ(redraw.passes(), 2);
+
     // M30 inside a longer line near the end is not the plain end of the program.
     RunRig inLine({"O0001", "M30(END)", "%"});
     inLine.draw("t", {"y", "N"});
