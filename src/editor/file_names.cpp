@@ -17,7 +17,9 @@ int firstLineLength(const QString& text) {
     const int n = std::min(int(text.size()), kMaxFirstLine);
     for (int i = 0; i < n; ++i)
         if (text.at(i) == u'\r' || text.at(i) == u'\n') return i;
-    return kMaxFirstLine;
+    // No line end: the whole (short) text is the first line; an empty edit
+    // screen has nothing to name a file after.
+    return n;
 }
 
 QString proposedName(const QString& text, const QString& ext) {

@@ -18,7 +18,8 @@ QString machineExtension(const QString& machine);
 QString machineFilter(const QString& ext);
 
 // Length of the first line among the first 150 characters: the place of the
-// first CR or LF there (0 when the text begins with one), else 150.
+// first CR or LF there (0 when the text begins with one or is empty), else
+// the text's length up to 150.
 int firstLineLength(const QString& text);
 
 // The first line (as counted above), ".", the extension.

@@ -20,7 +20,8 @@ TEST(SaveNames, ProposedFromTheFirstLine) {
         {QString(149, QLatin1Char('B')) + QStringLiteral("\r\n"), 149,
          QString(149, QLatin1Char('B')) + QStringLiteral(".sp2")},
         {QStringLiteral("\r\nO1234\r\n"), 0, QStringLiteral(".sp2")},
-        {QStringLiteral("O1"), 150, QStringLiteral("O1.sp2")},  // no line end: up to 150 taken
+        {QStringLiteral("O1"), 2, QStringLiteral("O1.sp2")},  // no line end: the text, up to 150
+        {QString(), 0, QStringLiteral(".sp2")},  // empty: no name (refused, or a date name)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(firstLineLength(c.text), c.length) << c.text.toStdString();
