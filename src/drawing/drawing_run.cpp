@@ -69,8 +69,13 @@ bool DrawingRun::loadWorkFile() {
         fail(text::workFileMissing(workFilePath(dir)));
         return false;
     }
-    if (lines->size() > kMaxProgramLines) {
-        fail(text::tooManyLines(int(lines->size())));
+    // A text that ends with a line break gets an empty last line from the
+    // work file's own closing break: it is held (the last line is never
+    // interpreted) but it is no line of the operator's program.
+    const int programLines =
+        int(lines->size()) - (!lines->isEmpty() && lines->last().isEmpty() ? 1 : 0);
+    if (programLines > kMaxProgramLines) {
+        fail(text::tooManyLines(programLines));
         return false;
     }
     if (lines->isEmpty()) lines->append(QString());
@@ -288,6 +293,8 @@ bool DrawingRun::passM30(const QString& line) {
     DrawingRunFields& f = state_.run;
     f.points.prevV = QStringLiteral("800");
     f.points.prevH = QStringLiteral("300");
+    // The redraw after a restart passes the M30 blocks answered already.
+    if (f.blockCount <= f.redrawUntil) return false;
     if ((line == u"M30" || line == u"M30 ") && f.lineIndex > f.lastLine - 3) {
         dialogs().input(text::kAllDone, QString(), QStringLiteral("y"), 100, 100);
         return true;

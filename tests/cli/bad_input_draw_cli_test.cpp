@@ -39,9 +39,9 @@ TEST(BadInputDrawCli, EachBoundEndsTheRunWithItsMessage) {
         int exitCode;
         QString out;         // the message lines of tssnc-cli draw
     } cases[] = {
-        // The program number, 2000 blocks and the closing "%".
+        // The program number and 2000 blocks.
         {"2000 lines", "O0100\r\n" + repeated("G01X1.\r\n", 2000), 1,
-         "message: プログラムが2002行あります 描画できるのは1001行までです 描画を中止します\n"},
+         "message: プログラムが2001行あります 描画できるのは1001行までです 描画を中止します\n"},
         {"nested six deep", nestedCalls(), 1,
          "message: マクロ呼出しは4重までです 描画を終了します\\nG65 P6\n"},
         {"51 common variables", "O0001\r\n" + commons(51), 1,

@@ -247,6 +247,13 @@ TEST(DrawingM30, BeforeMoreLinesAsksAndGoesOnEitherWay) {
     third.draw("t", {"y", "N"});
     EXPECT_EQ(third.inputTexts()[1], QStringLiteral("一工程終わりました 描画を続けますか"));
 
+    // A redraw after a restart does not ask again at an M30 already passed.
+    RunRig redraw({"O0001", "(B1)", "M30", "(B3)", "(B4)", "(STOP)", "(B6)", "%"});
+    EXPECT_EQ(redraw.draw("t", {"y", "b", "y", "y", "N"}), RunResult::Normal);
+    EXPECT_EQ(redraw.inputTexts().count(QStringLiteral("一工程終わりました 描画を続けますか")), 1);
+    EXPECT_EQ(redraw.stepMenuAt, (QList<qint64>{6, 6, 7}));
+    EXPECT_EQ(redraw.passes(), 2);
+
     // M30 inside a longer line near the end is not the plain end of the program.
     RunRig inLine({"O0001", "M30(END)", "%"});
     inLine.draw("t", {"y", "N"});
@@ -310,6 +317,17 @@ TEST(DrawingLines, AThousandAndOneLinesAreDrawnOneMoreIsRefused) {
     EXPECT_TRUE(refused.host.log.contains("show"));
     EXPECT_FALSE(refused.host.workFileLeft());
     EXPECT_FALSE(refused.st.running);
+
+    // The edit screen's text usually ends with a line break: the empty line
+    // after it is not counted.
+    RunRig withBreak(bound);
+    withBreak.host.text += "\r\n";
+    EXPECT_EQ(withBreak.draw("t", {"N"}), RunResult::Normal);
+    EXPECT_EQ(withBreak.st.run.blockCount, kMaxProgramLines);
+    RunRig overWithBreak(over);
+    overWithBreak.host.text += "\r\n";
+    EXPECT_EQ(overWithBreak.draw("t", {}), RunResult::EngineError);
+    EXPECT_EQ(overWithBreak.host.dlg.messages(), QStringList{text::tooManyLines(1002)});
 }
 
 TEST(DrawingLines, ATextWithoutFinalBreakAndAnEmptyText) {
