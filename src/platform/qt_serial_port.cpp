@@ -2,8 +2,10 @@
 
 #include <QStringList>
 #include "platform/port_map.h"
+#include "platform/serial_input_marks.h"
 
 #include <QThread>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
@@ -97,6 +99,21 @@ void QtSerialPort::applyLine() {
     dev_->setParity(line_.parity);
     dev_->setDataBits(line_.dataBits);
     dev_->setStopBits(line_.stopBits);
+    // Setting the parity made the device ignore faulty characters again.
+    applyInputChecks();
+}
+
+void QtSerialPort::applyInputChecks() {
+#ifdef Q_OS_UNIX
+    termios t{};
+    const int fd = int(dev_->handle());
+    if (fd < 0 || ::tcgetattr(fd, &t) != 0) return;
+    // A garbled character is marked, not dropped (IGNPAR) nor passed on as good
+    // (no INPCK); a break is marked too, not taken as a NUL.
+    t.c_iflag |= ISTRIP | INPCK | PARMRK;
+    t.c_iflag &= ~tcflag_t(IGNPAR | IGNBRK | BRKINT);
+    ::tcsetattr(fd, TCSANOW, &t);
+#endif
 }
 
 void QtSerialPort::applyFlowControl() {
@@ -132,7 +149,10 @@ bool QtSerialPort::open() {
     configuring_ = true;
     const bool ok = dev_->open(QIODevice::ReadWrite);
     if (ok) {
-        scanned_ = 0;
+        in_.clear();
+        carry_.clear();
+        garbled_ = breaks_ = 0;
+        eof_ = false;
         applyLine();
         applyFlowControl();
         // A line without modem pins (a pseudo-terminal) refuses DTR; no matter.
@@ -155,22 +175,35 @@ qint64 QtSerialPort::write(const QByteArray& bytes) {
     return dev_->write(bytes);
 }
 
+void QtSerialPort::takeInput() {
+    if (!dev_->isOpen()) return;
+    const UnmarkedInput u = unmarkInput(carry_, dev_->readAll());
+    for (char c : u.data) eof_ = eof_ || (c & 0x7F) == kEofChar;
+    in_ += u.data;
+    garbled_ += u.garbled;
+    breaks_ += u.breaks;
+}
+
 QByteArray QtSerialPort::readAll() {
-    if (!isOpen()) return {};
-    scanned_ = 0;
-    return dev_->readAll();
+    // What came before the device went away was received all the same.
+    takeInput();
+    QByteArray got;
+    got.swap(in_);
+    return got;
 }
 
 void QtSerialPort::onReadyRead() {
-    const qint64 avail = dev_->bytesAvailable();
-    bool eof = false;
-    if (avail > scanned_) {
-        const QByteArray all = dev_->peek(avail);
-        for (qint64 i = scanned_; i < all.size() && !eof; ++i) eof = (all[i] & 0x7F) == kEofChar;
-        scanned_ = all.size();
-    }
-    if (callback_) callback_(Event::Receive);
+    takeInput();
+    const bool eof = std::exchange(eof_, false);
+    const int garbled = std::exchange(garbled_, 0);
+    const int breaks = std::exchange(breaks_, 0);
+    if (!callback_) return;
+    callback_(Event::Receive);
+    // After the data, so that the note names the fault the operator must see.
     if (eof && callback_) callback_(Event::Eof);
+    if (breaks && callback_) callback_(Event::Break);
+    if (garbled && callback_)
+        callback_(line_.parity == QSerialPort::NoParity ? Event::Frame : Event::RxParity);
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError e) {

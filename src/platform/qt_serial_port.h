@@ -13,8 +13,12 @@
 // can only come in the modes without XON/XOFF).
 //
 // Received data: one Receive event per arrival (threshold 1), read whole with
-// readAll(); bytes as they came, nothing decoded.  End-of-file detection is
-// always on: a 0x1A among the new bytes (parity bit ignored) adds an Eof event.
+// readAll(); bytes as they came, bit 7 cleared (ISTRIP: a parity bit that the
+// line carries as data, with 8 data bits, must not hide an XOFF), nothing
+// decoded.  The line's parity and framing are checked (INPCK): a character that
+// came garbled arrives as kGarbledChar, followed by an RxParity event (Frame
+// without parity), a break by a Break event.  End-of-file detection is always
+// on: a 0x1A among the new bytes adds an Eof event.
 // RTS and DTR are switched on at open (RTS stays with the driver under RTS/CTS).
 #include <QSerialPort>
 #include <memory>
@@ -71,6 +75,8 @@ public:
 private:
     void applyLine();
     void applyFlowControl();
+    void applyInputChecks();
+    void takeInput();
     void onReadyRead();
     void onError(QSerialPort::SerialPortError e);
     std::unique_ptr<QSerialPort> dev_;
@@ -82,7 +88,11 @@ private:
     std::function<void(Event)> callback_;
     QString fixedDevice_;
     bool configuring_ = false;  // open() or a settings change at work
-    qint64 scanned_ = 0;  // received bytes already looked at for end-of-file
+    QByteArray in_;       // received, marks taken out, not yet read
+    QByteArray carry_;    // a fault mark cut off at the end of the last arrival
+    int garbled_ = 0;     // faults of the arrivals not yet reported as events
+    int breaks_ = 0;
+    bool eof_ = false;
 };
 
 // Display name of a handshaking mode: "None", "XOnXoff", "RTS", "RTSXOnXOff".

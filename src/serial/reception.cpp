@@ -60,8 +60,13 @@ void Reception::handleArrivals() {
     if (bytes.isEmpty()) return;
     ReceiveMachine::Result r = machine_->feed(bytes);
     if (!r.fileBytes.isEmpty()) {
-        file_.write(r.fileBytes);
-        file_.flush();
+        // A full disk must not end in "終了" as if the program had come whole.
+        if (file_.write(r.fileBytes) != r.fileBytes.size() || !file_.flush()) {
+            queued_ += unwritableFileMessage(path_);
+            scheduleBoxes();
+            end(false);
+            return;
+        }
         if (sinceSync_.elapsed() >= kSyncEveryMs) {
             syncToDisk(file_);
             sinceSync_.restart();

@@ -42,6 +42,25 @@ public:
         return stopped() ? Step::Stopped : Step::Ok;
     }
 
+    // The last bytes leave at the line's own pace (at 300 baud the bytes still
+    // queued take far longer than a line may): only a line that stops moving
+    // for the whole limit abandons the send.
+    Step drain() {
+        qint64 left = port_.pendingOutput();
+        while (left > 0) {
+            if (stopped()) return Step::Stopped;
+            if (!port_.isOpen() || since_.elapsed() > o_.stallLimitMs) return Step::Stalled;
+            port_.waitForOutput(kSendWaitSliceMs);
+            pump_.yield();
+            const qint64 now = port_.pendingOutput();
+            if (now < left) since_.start();
+            left = now;
+        }
+        if (stopped()) return Step::Stopped;
+        // A port that went away has nothing left to send, but what it held is lost.
+        return port_.isOpen() ? Step::Ok : Step::Stalled;
+    }
+
     bool stopped() const { return o_.stopRequested && o_.stopRequested(); }
 
 private:
@@ -105,7 +124,7 @@ SendResult sendFile(const QString& file, SerialPort& port, const QString& portNa
         if (Step s = loop.put(kPercentLine, options.aheadBytes); s != Step::Ok) return finish(s);
     }
     // Done only when the last byte has left.
-    if (Step s = loop.waitUntil(0); s != Step::Ok) return finish(s);
+    if (Step s = loop.drain(); s != Step::Ok) return finish(s);
     view.print(remainingLinesText(0), true);
     r.outcome = SendOutcome::Sent;
     r.message = sendDoneText(file, n);

@@ -54,6 +54,10 @@ QString uncreatableFileMessage(const QString& file) {
     return QStringLiteral("ファイル") + file + QStringLiteral("を作れません");
 }
 
+QString unwritableFileMessage(const QString& file) {
+    return QStringLiteral("ファイル") + file + QStringLiteral("に書き込めません\n受信を中止します");
+}
+
 QString portNotOpenMessage(const QString& portName) {
     return QStringLiteral("通信ポート") + portName +
            QStringLiteral("を開けません\n通信設定とケーブルを確かめてください");

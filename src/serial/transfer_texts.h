@@ -39,6 +39,8 @@ QString unsendableLineMessage(int lineNo, const QString& line);
 QString tooManyLinesMessage(int lines, int limit);
 QString unreadableFileMessage(const QString& file);
 QString uncreatableFileMessage(const QString& file);
+// Writing the received file failed (disk full): the reception stops.
+QString unwritableFileMessage(const QString& file);
 QString portNotOpenMessage(const QString& portName);
 
 // Name of a port event as the note box shows it ("break", "evcts" ...); empty for

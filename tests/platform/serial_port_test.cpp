@@ -10,6 +10,7 @@
 #include "common/temp_home.h"
 #include "platform/port_map.h"
 #include "platform/qt_serial_port.h"
+#include "platform/serial_input_marks.h"
 #include <termios.h>
 
 
@@ -103,6 +104,7 @@ TEST(SerialPortOpen, PseudoTerminalOpensPassesBytesRawBothWaysAndCloses) {
     ASSERT_TRUE(p.waitForBytesWritten(3000));
     EXPECT_EQ(pty.read(3), out);
 
+    // Received: bit 7 cleared (a parity bit carried as data).
     const QByteArray in("%\x0A\xCF\xB1", 4);
     ASSERT_TRUE(pty.write(in));
     QByteArray got;
@@ -112,7 +114,7 @@ TEST(SerialPortOpen, PseudoTerminalOpensPassesBytesRawBothWaysAndCloses) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         got += p.readAll();
     }
-    EXPECT_EQ(got, in);
+    EXPECT_EQ(got, QByteArray("%\x0AO1"));
     EXPECT_GE(receiveEvents, 1);
 
     p.close();
@@ -163,11 +165,19 @@ TEST(SerialPortOpen, FlowControlModesSetTheLineDiscipline) {
         EXPECT_EQ((t.c_cflag & CRTSCTS) != 0, m.crtscts) << int(m.h);
         EXPECT_EQ((t.c_iflag & (IXON | IXOFF)) == (IXON | IXOFF), m.xon) << int(m.h);
         EXPECT_EQ(t.c_iflag & IXANY, 0u) << int(m.h);  // only XON restarts the output
+        // Faulty characters are marked, never dropped; bit 7 of what comes is cleared.
+        EXPECT_EQ(t.c_iflag & (ISTRIP | INPCK | PARMRK | IGNPAR), tcflag_t(ISTRIP | INPCK | PARMRK))
+            << int(m.h);
         if (m.xon) {  // the test's pty starts with no flow characters at all
             EXPECT_EQ(t.c_cc[VSTART], 0x11);
             EXPECT_EQ(t.c_cc[VSTOP], 0x13);
         }
     }
+    // A new parity setting keeps the checks.
+    ASSERT_TRUE(p.setSettings("4800,o,7,2"));
+    termios t{};
+    ASSERT_EQ(::tcgetattr(int(p.nativeHandle()), &t), 0);
+    EXPECT_EQ(t.c_iflag & (INPCK | PARMRK | IGNPAR), tcflag_t(INPCK | PARMRK));
     p.close();
     EXPECT_EQ(p.nativeHandle(), -1);
 }
@@ -191,4 +201,24 @@ TEST(SerialPortOpen, ALostDeviceIsReportedAndLetGo) {
     Pty again;
     p.setDevice(again.slavePath());
     EXPECT_TRUE(p.open());
+}
+
+TEST(SerialInputMarks, GarbledCharactersAndBreaksAreTakenOutOfTheDataInTheirPlace) {
+    // Each case in two arrivals, to see marks cut between them.
+    const struct { QByteArray a, b, data; int garbled, breaks; } cases[] = {
+        {"G1", "X2", "G1X2", 0, 0},
+        {QByteArray("X1\xFF\x00\xB2.", 6), "", "X1?.", 1, 0},
+        {QByteArray("X1\xFF", 3), QByteArray("\x00\x35.", 3), "X1?.", 1, 0},
+        {QByteArray("X1\xFF\x00", 4), QByteArray("\x35\xFF\xFF", 3), "X1?\xFF", 1, 0},
+        {QByteArray("\xFF\x00\x00%", 4), QByteArray("\xFF\x00\x41\xFF\x00\x42", 6), "%??", 2, 1},
+    };
+    for (const auto& k : cases) {
+        QByteArray carry;
+        UnmarkedInput first = unmarkInput(carry, k.a);
+        const UnmarkedInput second = unmarkInput(carry, k.b);
+        EXPECT_EQ(first.data + second.data, k.data) << k.a.toHex().toStdString();
+        EXPECT_EQ(first.garbled + second.garbled, k.garbled) << k.a.toHex().toStdString();
+        EXPECT_EQ(first.breaks + second.breaks, k.breaks) << k.a.toHex().toStdString();
+        EXPECT_TRUE(carry.isEmpty());
+    }
 }

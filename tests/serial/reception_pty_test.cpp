@@ -88,3 +88,13 @@ TEST(ReceiveOnPty, EmptyReceptionIsDeletedAtStopWithItsMessages) {
     r.reception.stop();
     EXPECT_EQ(readFileBytes(r.path), "%\r\n\r\nO1\r\n");
 }
+
+TEST(ReceiveOnPty, AFullDiskStopsTheReceptionInsteadOfReportingItDone) {
+    Receiver r;
+    ASSERT_TRUE(r.reception.start("/dev/full", "COM1"));
+    ASSERT_TRUE(r.line.pty.write("%\nO1\nG1\n%\n"));
+    r.line.pumpUntil([&] { return !r.dialogs.messages().isEmpty(); });
+    EXPECT_EQ(r.ended, 2);
+    EXPECT_FALSE(r.reception.active());
+    EXPECT_EQ(r.dialogs.messages(), QStringList{"ファイル/dev/fullに書き込めません\n受信を中止します"});
+}

@@ -1,6 +1,7 @@
 // Sending to a controller on a pseudo-terminal: what arrives, flow control, and
 // a controller that stops taking data.
 #include <QTest>
+#include <QThread>
 
 #include "platform/event_pump.h"
 #include "serial/sender.h"
@@ -28,6 +29,44 @@ struct Controller {
     RecordingView view;
 };
 
+// A line that takes bytes at its own pace: every wait lets `perWait` bytes out
+// (after a short nap); after `lostAfterWaits` waits the device is gone.
+class PacedPort : public SerialPort {
+public:
+    PacedPort(qint64 perWait, int lostAfterWaits) : perWait_(perWait), lostAfter_(lostAfterWaits) {}
+    bool setSettings(const QString&) override { return true; }
+    QString settings() const override { return {}; }
+    void setHandshaking(Handshaking) override {}
+    Handshaking handshaking() const override { return Handshaking::None; }
+    void setPortNumber(int) override {}
+    int portNumber() const override { return 1; }
+    bool open() override { return open_; }
+    void close() override { open_ = false; }
+    bool isOpen() const override { return open_; }
+    qint64 write(const QByteArray& b) override {
+        if (!open_) return -1;
+        pending_ += b.size();
+        return b.size();
+    }
+    QByteArray readAll() override { return {}; }
+    void setEventCallback(std::function<void(Event)>) override {}
+    qint64 pendingOutput() const override { return open_ ? pending_ : 0; }
+    bool waitForOutput(int) override {
+        QThread::msleep(2);
+        if (++waits_ == lostAfter_) open_ = false;
+        pending_ = qMax<qint64>(0, pending_ - perWait_);
+        return true;
+    }
+    void discardOutput() override { pending_ = 0; }
+
+private:
+    qint64 perWait_;
+    int lostAfter_;
+    int waits_ = 0;
+    qint64 pending_ = 0;
+    bool open_ = true;
+};
+
 QByteArray lines(int n) {
     QByteArray b;
     for (int i = 0; i < n; ++i) b += "G1X10.Z-20.F.1\n";
@@ -51,37 +90,42 @@ TEST(SendOnPty, FramedWhenMissingParityBitsLfOnlyAndProgress) {
 }
 
 TEST(SendOnPty, XoffPausesAndXonResumesWithNothingLostOrRepeated) {
-    Controller c;
-    int phase = 0, quietYields = 0;
-    qsizetype pausedAt = 0;
-    c.pump.setIdle([&] {
-        const QByteArray now = c.line.pty.readAvailable();
-        c.got += now;
-        if (phase == 0 && c.got.size() >= 300) {
-            c.line.pty.write("\x13");
-            phase = 1;
-        } else if (phase == 1) {
-            // Held: the loop waits with bytes it cannot get out, and nothing comes.
-            const bool waiting = c.line.port.pendingOutput() > kSendAheadBytes;
-            quietYields = now.isEmpty() && waiting ? quietYields + 1 : 0;
-            if (quietYields == 10) {
-                pausedAt = c.got.size();
-                c.line.pty.write("\x11");
-                phase = 2;
+    // A controller on 7 data bits with even parity, seen by a line of 8 data bits,
+    // sends its XOFF with the parity bit (0x93); it holds the line just the same.
+    for (const char* xoff : {"\x13", "\x93"}) {
+        SCOPED_TRACE(int(quint8(xoff[0])));
+        Controller c;
+        int phase = 0, quietYields = 0;
+        qsizetype pausedAt = 0;
+        c.pump.setIdle([&] {
+            const QByteArray now = c.line.pty.readAvailable();
+            c.got += now;
+            if (phase == 0 && c.got.size() >= 300) {
+                c.line.pty.write(xoff);
+                phase = 1;
+            } else if (phase == 1) {
+                // Held: the loop waits with bytes it cannot get out, and nothing comes.
+                const bool waiting = c.line.port.pendingOutput() > kSendAheadBytes;
+                quietYields = now.isEmpty() && waiting ? quietYields + 1 : 0;
+                if (quietYields == 10) {
+                    pausedAt = c.got.size();
+                    c.line.pty.write("\x11");
+                    phase = 2;
+                }
             }
-        }
-    });
-    const QByteArray file = lines(200);
-    SendResult r = c.send(file);
-    EXPECT_EQ(r.outcome, SendOutcome::Sent);
-    EXPECT_EQ(phase, 2);
-    // 200 lines of 15 bytes, with "%" LF before and after.
-    EXPECT_EQ(c.got.size(), 2 + 200 * 15 + 2);
-    EXPECT_LT(pausedAt, 2000);
-    QByteArray coded("\xA5\x0A");
-    for (int i = 0; i < 200; ++i) coded += QByteArray("\x47\xB1\xD8\xB1\x30\x2E\x5A\x2D\xB2\x30\x2E\xC6\x2E\xB1\x0A");
-    coded += "\xA5\x0A";
-    EXPECT_EQ(c.got, coded);
+        });
+        const QByteArray file = lines(200);
+        SendResult r = c.send(file);
+        EXPECT_EQ(r.outcome, SendOutcome::Sent);
+        EXPECT_EQ(phase, 2);
+        // 200 lines of 15 bytes, with "%" LF before and after.
+        EXPECT_EQ(c.got.size(), 2 + 200 * 15 + 2);
+        EXPECT_LT(pausedAt, 2000);
+        QByteArray coded("\xA5\x0A");
+        for (int i = 0; i < 200; ++i) coded += QByteArray("\x47\xB1\xD8\xB1\x30\x2E\x5A\x2D\xB2\x30\x2E\xC6\x2E\xB1\x0A");
+        coded += "\xA5\x0A";
+        EXPECT_EQ(c.got, coded);
+    }
 }
 
 TEST(SendOnPty, StalledControllerAbandonsAndThePortWorksAgain) {
@@ -115,4 +159,26 @@ TEST(SendOnPty, NothingGoesOutForEmptyOrRefusedFilesOrWithoutAPort) {
     c.line.home.write("a.sp2", "O1\n");
     r = sendFile(c.line.home.file("a.sp2"), nowhere, "COM1", c.view, c.pump);
     EXPECT_EQ(r.message, "通信ポートCOM1を開けません\n通信設定とケーブルを確かめてください");
+}
+
+TEST(SendOnPaceOfTheLine, TheLastBytesMayTakeTheirTimeButALostDeviceIsNoSuccess) {
+    // 30 lines stay within the bytes sent ahead, so all of them wait at the
+    // end: about half a second at one byte a millisecond, far beyond the limit
+    // of one line, yet moving all the time.
+    const struct { int lostAfterWaits; SendOutcome outcome; bool abandonBox; } cases[] = {
+        {0, SendOutcome::Sent, false},
+        {20, SendOutcome::Abandoned, true},
+    };
+    for (const auto& k : cases) {
+        TempHome home;
+        PacedPort port(2, k.lostAfterWaits);
+        RecordingView view;
+        ScriptedPump pump;
+        SendOptions o;
+        o.stallLimitMs = 300;
+        const QString f = home.write("a.sp2", lines(30));
+        const SendResult r = sendFile(f, port, "COM1", view, pump, o);
+        EXPECT_EQ(r.outcome, k.outcome) << k.lostAfterWaits;
+        EXPECT_EQ(r.message.startsWith("NCが受信になっていないか"), k.abandonBox) << k.lostAfterWaits;
+    }
 }
