@@ -237,13 +237,19 @@ BlockStep endStatement(Scope& s) {
 // ---------------------------------------------------------------- finding words
 
 int findKeyword(const QString& line, const QString& word, int from) {
-    const int open = line.indexOf(u'(');
-    const int close = open >= 0 ? line.indexOf(u')', open) : -1;
-    int at = line.indexOf(word, from, Qt::CaseInsensitive);
-    while (at >= 0) {
-        const bool inComment = open >= 0 && at > open && (close < 0 || at < close);
-        if (!inComment) return at;
-        at = line.indexOf(word, at + 1, Qt::CaseInsensitive);
+    // Every comment counts, not only the first: a second remark such as
+    // "(SHIFT)" must not turn a move into an IF statement.
+    int depth = 0;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == u'(') {
+            ++depth;
+        } else if (c == u')') {
+            depth = qMax(0, depth - 1);
+        } else if (depth == 0 && i >= from &&
+                   QStringView(line).mid(i, word.size()).compare(word, Qt::CaseInsensitive) == 0) {
+            return i;
+        }
     }
     return -1;
 }

@@ -2,7 +2,7 @@
 // The macro program flow as the interpreter meets it: IF ... GOTO, IF ... THEN,
 // GOTO, WHILE ... DO m, END m, and the calls G65 / G66 / G67 with their
 // arguments, one function per statement.  Each answers what happens next.
-// Keywords are found without regard to letter case, outside the comment of
+// Keywords are found without regard to letter case, outside the comments of
 // the line.
 #include <QString>
 #include <QStringList>
@@ -16,8 +16,8 @@ struct InterpreterState;
 
 namespace flow {
 
-// Position (0-based) of word in line, ignoring case, outside the comment that
-// runs from the line's first "(" to its first ")"; -1 when absent.
+// Position (0-based) of word in line at or after `from`, ignoring case,
+// outside comments (text in round brackets); -1 when absent.
 int findKeyword(const QString& line, const QString& word, int from = 0);
 // True when the line begins with word, ignoring case.
 bool beginsWith(const QString& line, const QString& word);

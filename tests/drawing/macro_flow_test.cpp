@@ -64,6 +64,20 @@ TEST(IfGoto, TargetsAndTheirFaults) {
     EXPECT_EQ(noWord.common(101), 1.0);
 }
 
+TEST(IfGoto, KeywordsInAnyCommentAreNoStatements) {
+    // Each block is a rapid move to X50.; the words in its comments are remarks.
+    for (const char* block : {"G00 X50. (IF)", "G00 X50. (A) (SHIFT)", "G00 X50. (T1) (GOTO 7)",
+                              "G00 X50. (B) (LIFT) (C)", "G00 X50. (OPEN (IF))"}) {
+        Drawing d("m", {block});
+        EXPECT_EQ(d.result, RunResult::Normal) << block;
+        EXPECT_TRUE(d.messages().isEmpty()) << block << d.messages().join('|').toStdString();
+        EXPECT_EQ(d.linesText(), "line 17100 10710 17100 12735 FF0000") << block;
+    }
+    // Outside the comments the keyword is a statement.
+    Drawing after("m", {"(NOTE) GOTO 7"});
+    EXPECT_EQ(after.messages(), QStringList{"(NOTE) GOTO 7" + text::kNoGotoTarget});
+}
+
 TEST(IfThen, AnAssignmentOrTheRestOfTheBlock) {
     Drawing d("m", {"IF [1 EQ 1] THEN #101=5", "IF [1 EQ 2] THEN #102=5",
                     "IF [1 EQ 1] THEN G01 Z100."});
