@@ -102,7 +102,7 @@ void EditSaver::setSaved(const QString& path) {
 
 void EditSaver::save() {
     Dialogs& d = w_.saveDialogs();
-    const QString ext = filenames::machineExtension(w_.machineName());
+    const QString ext = machineExtension(w_.machineName());
     // Combine mode from the marks (on while any entry is marked).
     w_.fileload(Fileload::kRestore);
     const bool combine = w_.combineMode();
@@ -146,7 +146,7 @@ void EditSaver::save() {
 bool EditSaver::offerSave() {
     if (!w_.editChanged()) return true;
     Dialogs& d = w_.saveDialogs();
-    const QString ext = filenames::machineExtension(w_.machineName());
+    const QString ext = machineExtension(w_.machineName());
     if (!d.askYesNo(kOfferPrompt, kEditTitle)) {
         w_.settleEditChanges();
         return true;
@@ -173,7 +173,7 @@ bool EditSaver::offerSave() {
 
 QString EditSaver::saveReadout() {
     Dialogs& d = w_.saveDialogs();
-    const QString ext = filenames::machineExtension(w_.machineName());
+    const QString ext = machineExtension(w_.machineName());
     const QString dir = w_.machineDir();
     const QString rememberedLabel = w_.programLabel();
     if (d.input(kReadoutPrompt, kReadoutTitle, kYes, kBoxX, kBoxY) != kYes) return {};

@@ -4,8 +4,6 @@
 
 namespace filenames {
 
-QString machineExtension(const QString& machine) { return machine.right(3); }
-
 QString machineFilter(const QString& ext) {
     return ext + QStringLiteral("ファイル (*.") + ext + QStringLiteral(")|*.") + ext +
            QStringLiteral("|") + QStringLiteral("すべてのファイル 　(*.*)|*.*|") +

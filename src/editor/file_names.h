@@ -5,13 +5,12 @@
 #include <QDateTime>
 #include <QString>
 
+#include "platform/machine_extension.h"
+
 namespace filenames {
 
 // A first line longer than this is cut for the proposed name.
 constexpr int kMaxFirstLine = 150;
-
-// Last three characters of the machine name ("sp2").
-QString machineExtension(const QString& machine);
 
 // "<ext>ファイル (*.<ext>)|*.<ext>|すべてのファイル 　(*.*)|*.*|ＮＣ　ファイル (*.NC)|*.NC|
 // テキスト ファイル (*.txt)|*.txt|"

@@ -95,7 +95,7 @@ void Frm編集::restoreScreens() {
 QString Frm編集::machineDir() const { return programPath(Label3->caption()); }
 
 QString Frm編集::readFilter() const {
-    return filenames::machineFilter(filenames::machineExtension(Label3->caption()));
+    return filenames::machineFilter(machineExtension(Label3->caption()));
 }
 
 QString Frm編集::askFileToRead() {

@@ -4,8 +4,6 @@
 
 namespace transfer {
 
-QString machineExtension(const QString& machine) { return machine.right(3); }
-
 QString fileFilter(const QString& machine) {
     const QString ext = machineExtension(machine);
     return QStringLiteral("ファイル (*.") + ext + QStringLiteral(")|*.") + ext + QStringLiteral("|") +

@@ -3,6 +3,7 @@
 // progress, the operator's messages and the names of port events.
 #include <QDateTime>
 #include <QString>
+#include "platform/machine_extension.h"
 #include "platform/serial_port.h"
 
 namespace transfer {
@@ -20,8 +21,6 @@ inline const QString kAbandonMessage =
     QStringLiteral("NCが受信になっていないかケーブルがつながれていないか\n"
                    "通信が異常です 処理を中断終了します");
 
-// The machine's extension: the last three characters of its directory name.
-QString machineExtension(const QString& machine);
 // The file dialogs' filter pairs for a machine.
 QString fileFilter(const QString& machine);
 // Proposed name of a received file: two-digit year, month, day, hour, minute,
