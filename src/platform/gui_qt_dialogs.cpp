@@ -31,8 +31,8 @@ FileChoice runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QS
     d.setAcceptMode(mode);
     d.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                   : QFileDialog::AnyFile);
-    // The descriptions already show their patterns; do not show them twice.
-    d.setOption(QFileDialog::HideNameFilterDetails, true);
+    // Each description is shown as written ("ファイル (*.sp2)"): the extension
+    // it names is what tells the operator's choices apart.
     QStringList filters = qtNameFilters(filter);
     if (!filters.isEmpty()) {
         d.setNameFilters(filters);

@@ -40,12 +40,14 @@ TEST(QtDialogsBoxes, FileDialogStartsInTheFolderWithTheFiltersAndCancelIsDistinc
     TempHome home;
     home.write("sp2/a.sp2", "O1\r\n");
     QtDialogs d;
-    QStringList filters;
+    QStringList filters, shown;
     QString dir, title;
     answerNextBox([&](QWidget* w) {
         auto* fd = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(fd, nullptr);
         filters = fd->nameFilters();
+        if (auto* types = fd->findChild<QComboBox*>("fileTypeCombo"))
+            for (int i = 0; i < types->count(); ++i) shown << types->itemText(i);
         dir = fd->directory().absolutePath();
         title = fd->windowTitle();
         fd->reject();
@@ -54,6 +56,8 @@ TEST(QtDialogsBoxes, FileDialogStartsInTheFolderWithTheFiltersAndCancelIsDistinc
     EXPECT_TRUE(c.cancelled);
     EXPECT_TRUE(c.path.isEmpty());
     EXPECT_EQ(filters, QStringList({"sp2ファイル (*.sp2)", "すべて (*.*)"}));
+    // The operator reads the descriptions as written, patterns and all.
+    EXPECT_EQ(shown, filters);
     EXPECT_EQ(dir, home.file("sp2"));
     EXPECT_EQ(title, "開く");
 }
