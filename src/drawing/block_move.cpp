@@ -12,10 +12,21 @@
 #include "platform/dialogs.h"
 
 bool isArcBlock(const QString& line) {
+    // A sequence number in front is part of the block's start: "N30 G02 ..."
+    // is an arc on every control (and a cycle's Q block must carry its N).
+    QStringView b(line);
+    if (b.startsWith(u'N')) {
+        qsizetype i = 1;
+        while (i < b.size() && b[i].isDigit() && b[i].unicode() < 128) ++i;
+        if (i > 1) {
+            while (i < b.size() && b[i] == u' ') ++i;
+            b = b.mid(i);
+        }
+    }
     for (const char* g : {"G28", "G32", "G33"})
-        if (line.startsWith(QLatin1String(g))) return false;
+        if (b.startsWith(QLatin1String(g))) return false;
     for (const char* g : {"G2", "G3", "G02", "G03"})
-        if (line.startsWith(QLatin1String(g))) return true;
+        if (b.startsWith(QLatin1String(g))) return true;
     return false;
 }
 

@@ -16,6 +16,6 @@ void drawMove(BlockContext& ctx, InterpreterState& state, BlockValues& values,
 void drawReturnLine(BlockContext& ctx, InterpreterState& state, BlockValues& values,
                     const QString& h, const QString& v);
 
-// Arcs are written "G2", "G3", "G02" or "G03" at the start of the block (not
-// G28, G32, G33).
+// Arcs are written "G2", "G3", "G02" or "G03" at the start of the block, or
+// right after its sequence number (not G28, G32, G33).
 bool isArcBlock(const QString& line);

@@ -321,6 +321,9 @@ void DrawingRun::fail(const QString& t) {
 void DrawingRun::finish(RunResult r) {
     state_.running = false;
     state_.macroLevel = 0;
+    // Closed inside a called program: the caption still names it, and the
+    // window would offer that program at the next "描画".
+    if (r == RunResult::Aborted && !frames_.isEmpty()) host_.setProgramName(frames_.first().label1);
     if (r != RunResult::Aborted) {
         if (!topLines_.isEmpty()) host_.setProgramName(topLines_.value(0));
         host_.showControls();

@@ -76,9 +76,20 @@ TEST(BlockMoves, AnArcOnlyWhenTheBlockBeginsWithIt) {
     EXPECT_TRUE(ops.contains("circle 14355 12915 10 FF0000"));
     EXPECT_EQ(arc.linesIn("00FFFF"), 0);
 
-    Drawing straight("m", {"G00 X0 Z0", "X10. Z-5. G02 R5."});
-    EXPECT_EQ(straight.linesIn("00FFFF"), 1);
-    EXPECT_FALSE(straight.host.surf.ops().contains("circle 14400 12960 10 0000FF"));
+    // The G word must open the block, or follow its sequence number.
+    const struct {
+        const char* block;
+        bool arc;
+    } cases[] = {
+        {"N30 G2 X10. Z-5. R5.", true}, {"N30G02X10.Z-5.R5.", true},
+        {"X10. Z-5. G02 R5.", false},   {"N G02 X10. Z-5. R5.", false},
+        {"N30 X10. Z-5. G02 R5.", false},
+    };
+    for (const auto& c : cases) {
+        Drawing d("m", {"G00 X0 Z0", c.block});
+        EXPECT_EQ(d.host.surf.ops().contains("circle 14400 12960 10 0000FF"), c.arc) << c.block;
+        EXPECT_EQ(d.linesIn("00FFFF"), c.arc ? 0 : 1) << c.block;
+    }
 }
 
 TEST(BlockChecks, AProgramNumberPastTheSecondLineEndsTheRun) {

@@ -182,6 +182,14 @@ TEST(MacroCall, ARestartInsideACallReplaysFromTheTopProgram) {
                                   "O0001"}));                  // end of the run
 }
 
+TEST(MacroCall, ClosingTheWindowInsideACallGivesTheCaptionBack) {
+    RunRig rig({"O0001", "G65 P12", "%"});
+    rig.host.programs = {{"O0012", "O0012\r\n(B1)\r\n(B2)\r\n%"}};
+    rig.atYield(4, [&] { requestAbort(rig.st); });  // before (B1) of O0012
+    EXPECT_EQ(rig.draw("t", {}), RunResult::Aborted);
+    EXPECT_EQ(rig.host.name, "O0001");
+}
+
 TEST(WhileLoop, ACalledProgramHasItsOwnLoopNumbers) {
     // Both programs use DO1: the caller's loop must come back to its own WHILE.
     Drawing d("t", {"#101=0", "#102=0", "WHILE [#101 LT 2] DO1", "G65 P12", "#101=#101+1", "END1"},
