@@ -6,6 +6,21 @@
 #include "editor/fileload.h"
 #include "listing_fixture.h"
 
+namespace {
+
+// `count` programs numbered from `firstNo`, each of `lines` lines (its O line
+// and straight moves).
+QByteArray programsOf(int count, int firstNo, int lines) {
+    QByteArray bytes;
+    for (int p = 0; p < count; ++p) {
+        bytes += "O" + QByteArray::number(firstNo + p) + "\r\n";
+        for (int i = 1; i < lines; ++i) bytes += "G01 X" + QByteArray::number(i) + ".\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace
+
 TEST_F(ListingTest, ReadCommandShowsReadOutListingAndEntryOne) {
     const QString path = home.write(
         QStringLiteral("sp2/three.sp2"),
@@ -157,11 +172,7 @@ TEST_F(ListingTest, RefusedFirstFileLeavesTheWindowAsIfNoneWasChosen) {
 
 TEST_F(ListingTest, SectionButtonsOfALongFile) {
     // 2500 lines from the first program on: buttons 0, 1, 2.
-    QByteArray bytes;
-    for (int p = 1; p <= 10; ++p) {
-        bytes += "O" + QByteArray::number(2000 + p) + "\r\n";
-        for (int i = 1; i < 250; ++i) bytes += "G01 X" + QByteArray::number(i) + ".\r\n";
-    }
+    const QByteArray bytes = programsOf(10, 2001, 250);
     Frm編集& w = readThroughMenu(home.write(QStringLiteral("sp2/long.sp2"), bytes));
     EXPECT_EQ(w.Command1[0]->caption(), QStringLiteral(" 1"));
     EXPECT_EQ(w.Command1[1]->caption(), QStringLiteral(" 4"));  // line 999 lies in program 4
@@ -178,11 +189,7 @@ TEST_F(ListingTest, SectionButtonsOfALongFile) {
 TEST_F(ListingTest, EverySectionButtonOfAVeryLongFileCanBePressed) {
     // 15,000 lines from the first program on: buttons 0 to 15, beyond the
     // thirteen that a shorter file needs; each stays reachable in the listing.
-    QByteArray bytes;
-    for (int p = 1; p <= 15; ++p) {
-        bytes += "O" + QByteArray::number(4000 + p) + "\r\n";
-        for (int i = 1; i < 1000; ++i) bytes += "G01 X" + QByteArray::number(i) + ".\r\n";
-    }
+    const QByteArray bytes = programsOf(15, 4001, 1000);
     Frm編集& w = readThroughMenu(home.write(QStringLiteral("sp2/huge.sp2"), bytes));
     auto shown = [&w] {
         QString s;
