@@ -135,6 +135,9 @@ double cutAt(const CycleFrame& f, PassAxis axis, const PassLine& l, double answe
 
 std::optional<double> CycleProfile::meetArc(const ProfilePiece& p, PassAxis axis, double level,
                                             double from) const {
+    // The arc's circle also meets levels beyond the arc's own ends (its other
+    // half); on a shape that keeps its direction those are not the arc.
+    if (!within(level, held(axis, p.a), held(axis, p.b))) return std::nullopt;
     const GeometryContext& g = frame_.g();
     const PassLine l = passLine(frame_, axis, level);
     const double x1 = frame_.screenX(p.a), y1 = frame_.screenY(p.a);
@@ -180,6 +183,15 @@ std::optional<double> CycleProfile::meetFillet(const ProfilePiece& p, PassAxis a
     return cutAt(frame_, axis, l, *a);
 }
 
+// Met at the end of piece i, where the shape goes on along the pass: the pass
+// runs on to the end of that stretch (after a line or an arc alike).
+bool CycleProfile::goesOnAlongPass(size_t i, PassAxis axis, double level) const {
+    const ProfilePiece& p = pieces_[i];
+    if (std::fabs(held(axis, p.b) - level) >= kSlack || i + 1 >= pieces_.size()) return false;
+    const ProfilePiece& next = pieces_[i + 1];
+    return next.kind == ProfilePiece::Kind::Line && std::fabs(held(axis, next.b) - level) < kSlack;
+}
+
 std::optional<double> CycleProfile::meet(PassAxis axis, double level, double from,
                                          int material) const {
     for (size_t i = 0; i < pieces_.size(); ++i) {
@@ -196,19 +208,16 @@ std::optional<double> CycleProfile::meet(PassAxis axis, double level, double fro
                 if (m) return m;
             }
             if (auto m = meetLine(p, axis, level)) {
-                // Met at its end, where the shape goes on along the pass: the
-                // pass runs on to the end of that stretch.
-                const bool atEnd = std::fabs(held(axis, p.b) - level) < kSlack;
-                const ProfilePiece* next = i + 1 < pieces_.size() ? &pieces_[i + 1] : nullptr;
-                if (atEnd && next && next->kind == ProfilePiece::Kind::Line &&
-                    std::fabs(held(axis, next->b) - level) < kSlack)
-                    break;
+                if (goesOnAlongPass(i, axis, level)) break;
                 return m;
             }
             break;
         }
         case ProfilePiece::Kind::Arc:
-            if (auto m = meetArc(p, axis, level, from)) return m;
+            if (auto m = meetArc(p, axis, level, from)) {
+                if (goesOnAlongPass(i, axis, level)) break;
+                return m;
+            }
             break;
         case ProfilePiece::Kind::Fillet:
             break;  // asked with the move before it

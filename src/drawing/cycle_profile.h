@@ -87,6 +87,7 @@ private:
     std::optional<double> meetLine(const ProfilePiece& p, PassAxis axis, double level) const;
     std::optional<double> meetArc(const ProfilePiece& p, PassAxis axis, double level,
                                   double from) const;
+    bool goesOnAlongPass(size_t i, PassAxis axis, double level) const;
     std::optional<double> meetFillet(const ProfilePiece& p, PassAxis axis, double level) const;
 
     const CycleFrame& frame_;

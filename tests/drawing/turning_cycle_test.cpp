@@ -111,6 +111,35 @@ TEST(TurningCycle, EveryPassEndsOnTheShiftedShapeInBothOrientations) {
     }
 }
 
+// A level lying on a stretch of the shape along the pass, reached at the end of
+// an arc: the pass runs on to the end of that stretch, as after a line.  Shape
+// G02 R5 from X40 Z-10 to X50 Z-15, then Z-25, up to X60 (shifted by U.4
+// W.1); arc by hand: Z = -9.9 - sqrt(25 - (X/2 - 25.2)^2).
+TEST(TurningCycle, PassOnAStretchAfterAnArcRunsToItsEnd) {
+    const QStringList lines = {"O1",        "G71 P10 Q20 U.4 W.1", "N10 G00 X40.",
+                               "G01 Z-10.", "G02 X50. Z-15. R5.",  "Z-25.",
+                               "N20 X60.",  "M30"};
+    const QList<Pass> want = {
+        {60.4, -24.9}, {58.4, -24.9},       {56.4, -24.9},       {54.4, -24.9},
+        {52.4, -24.9}, {50.4, -24.9},  // on the stretch after the arc
+        {48.4, -14.798979}, {46.4, -14.482576}, {44.4, -13.9}, {42.4, -12.9}, {40.4, -9.9},
+    };
+    for (bool horizontal : {true, false}) {
+        CycleRig rig;
+        rig.orientation(horizontal);
+        rig.settings = {" 1", ".5", ".5"};
+        int atYield = -1;
+        rig.onYield = [&] { atYield = int(rig.ops(QStringLiteral("line")).size()); };
+        rig.cycle(lines, 1, 62, 2);
+        const QList<Pass> got = passes(rig, atYield, true, 2.1);
+        ASSERT_EQ(got.size(), want.size()) << horizontal;
+        for (int i = 0; i < want.size(); ++i) {
+            EXPECT_NEAR(got[i].level, want[i].level, kNear) << horizontal << " pass " << i;
+            EXPECT_NEAR(got[i].end, want[i].end, kNear) << horizontal << " pass " << i;
+        }
+    }
+}
+
 TEST(TurningCycle, EachPassIsPlungeCutRetractAndRapidReturn) {
     CycleRig rig;
     rig.settings = {" 1", ".5", ".5"};
