@@ -139,8 +139,13 @@ CycleOutcome Cycle::run() {
         return out;
     }
     std::vector<ShapeRow> rows(kShapeStart);
-    rows[0].x = horizontal ? call_.endV : call_.endH + QStringLiteral("* 2");
-    rows[0].z = horizontal ? call_.endH : call_.endV + QStringLiteral("/ 2");
+    // The position is an expression ("[62.]/2+[-2.]/2" after an increment):
+    // it is bracketed whole before it is doubled or halved.
+    auto scaled = [](const QString& e, const char* by) {
+        return QStringLiteral("[") + e + QStringLiteral("]") + QLatin1String(by);
+    };
+    rows[0].x = horizontal ? call_.endV : scaled(call_.endH, "* 2");
+    rows[0].z = horizontal ? call_.endH : scaled(call_.endV, "/ 2");
     rows[1] = rows[0];
     const double q = value(qText);
     std::optional<int> qLine;

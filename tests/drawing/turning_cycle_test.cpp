@@ -287,3 +287,33 @@ TEST(TurningCycle, WorkFileCarriesTheProgramAndIsDeleted) {
     EXPECT_EQ(cycleLinesThroughWorkFile(dir.path(), lines), lines);
     EXPECT_FALSE(QFile::exists(dir.filePath("tenmp.$$$")));
 }
+
+TEST(TurningCycle, StartPointTakenWholeFromAnIncrementalPositionOnTheVerticalLathe) {
+    // The run hands the position over as its expression texts (h = X/2, v = Z*2).
+    struct Case {
+        const char* h;
+        const char* v;
+        double x, z;
+    } cases[] = {
+        {"[62.]/2+[-2.]/2", "[2.]*2", 60, 2},  // after U-2.
+        {"[30.]", "[4.]*2+[-2.]*2", 60, 2},    // after W-2.
+        {"31", "4", 62, 2},
+    };
+    for (const Case& c : cases) {
+        CycleRig rig;
+        rig.orientation(false);
+        rig.settings = {" 1", ".5", ".5"};
+        CycleCall call;
+        call.lineIndex = 2;
+        call.endH = QString::fromLatin1(c.h);
+        call.endV = QString::fromLatin1(c.v);
+        call.colour = colour::kRed;
+        mycycle(rig.g, rig, rig.settings, kHandShape, call);
+        const QList<CycleRig::Move> m = rig.moves();
+        ASSERT_FALSE(m.isEmpty()) << c.h;
+        EXPECT_NEAR(m[0].x1, c.x, kNear) << c.h << " " << c.v;
+        EXPECT_NEAR(m[0].z1, c.z, kNear) << c.h << " " << c.v;
+        EXPECT_NEAR(m.last().x2, c.x, kNear) << c.h << " " << c.v;  // the return ends there too
+        EXPECT_NEAR(m.last().z2, c.z, kNear) << c.h << " " << c.v;
+    }
+}
