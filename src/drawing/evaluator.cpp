@@ -180,6 +180,10 @@ private:
                 // The whole run of digits at once, as one digit after another would.
                 int j = i + 1;
                 while (j < len && e_[j].unicode() >= u'0' && e_[j].unicode() <= u'9') ++j;
+                // Number text writes very small and very large values with an
+                // exponent (" 1E-05" for COS[270]); a variable holding one is
+                // pasted into expressions, so the exponent belongs to the number.
+                j = exponentEnd(j);
                 if (isBracket(cur)) ++k;
                 append(k, QStringView(e_).mid(i, j - i));
                 i = j;
@@ -217,6 +221,18 @@ private:
             }
         }
         return true;
+    }
+
+    // End of an exponent "E", an optional sign and digits starting at j, or j
+    // when none stands there.
+    int exponentEnd(int j) const {
+        const int len = e_.size();
+        if (j >= len || e_[j] != u'E') return j;
+        int d = j + 1;
+        if (d < len && (e_[d] == u'+' || e_[d] == u'-')) ++d;
+        const int digitsFrom = d;
+        while (d < len && e_[d].unicode() >= u'0' && e_[d].unicode() <= u'9') ++d;
+        return d > digitsFrom ? d : j;
     }
 
     // The operator that stood in front of a function name.  Blanks and commas

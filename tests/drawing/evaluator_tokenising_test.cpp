@@ -17,6 +17,19 @@ TEST(EvaluatorTokenising, NumbersSignsAndBlanks) {
     EXPECT_EQ(ev(""), " 0");
 }
 
+TEST(EvaluatorTokenising, NumberTextWithAnExponentReadsBack) {
+    // Values below .0001 come back from a variable in exponent form.
+    EXPECT_EQ(ev("[-1E-05]*10"), "-.0001");
+    EXPECT_EQ(ev(" 1E-05+1"), " 1.00001");
+    EXPECT_EQ(ev("2*1.5E-05"), " 3E-05");
+    EXPECT_EQ(ev("1E+15/1E+10"), " 100000");
+    EXPECT_EQ(ev("1E3"), " 1000");
+    EXPECT_EQ(ev("4/2E1"), " .2");
+    // An "E" without exponent digits is no number.
+    EXPECT_EQ(evaluate("1E+X").messages.at(0), "1E+X判別不能文字があります   \nE\n");
+    EXPECT_EQ(ev("1E"), "<empty>");
+}
+
 TEST(EvaluatorTokenising, EnclosingBracketsChangeNothing) {
     for (const char* e : {"1+2", "2*3+4*5", "-1/3", "SIN[30]", "7 MOD 3", "-2.5"}) {
         const QString plain = QString::fromLatin1(e);
