@@ -248,8 +248,7 @@ std::optional<double> CycleProfile::meet(PassAxis axis, double level, double fro
 }
 
 // A pass that has met a stretch lying on its level runs along it to its far
-// end; where that end is rounded, only to where the rounding begins (found a
-// hair towards the start's side, where the rounding leaves the level).
+// end; where that end is rounded, only to where the rounding begins.
 double CycleProfile::runAlongStretches(PassAxis axis, double level, double met, double from,
                                        int towards, int startSide) const {
     auto along = [&](double c) { return towards * (c - from); };
@@ -263,8 +262,10 @@ double CycleProfile::runAlongStretches(PassAxis axis, double level, double met, 
             const double nearEnd = cut(axis, bFar ? p.a : p.b), farEnd = cut(axis, bFar ? p.b : p.a);
             if (along(at) < along(nearEnd) - kSlack || along(farEnd) - along(at) <= kSlack) continue;
             if (const std::optional<size_t> f = filletAt(i, bFar)) {
-                const std::optional<double> t =
-                    meetFillet(pieces_[*f], axis, level + startSide * kAlongShapeNudge);
+                // The rounding touches the level where it begins; when the
+                // touch is lost to rounding it is found a hair off the level.
+                std::optional<double> t = meetFillet(pieces_[*f], axis, level);
+                if (!t) t = meetFillet(pieces_[*f], axis, level + startSide * kAlongShapeNudge);
                 if (t && along(*t) >= along(at) - kSlack && along(*t) <= along(farEnd) + kSlack)
                     return *t;
             }

@@ -344,6 +344,79 @@ TEST(TurningCycle, PassLevelsAndEndsInEveryDirectionClassAndOrientation) {
     }
 }
 
+// A start point within the shape: the passes would run through the part.  The
+// message names the cycle block; no approach and no pass is drawn (the
+// finishing shape is).
+TEST(TurningCycle, StartWithinTheShapeIsReportedAndNotRoughed) {
+    // The shapes start where they say (X and Z in the P block), whatever the
+    // start point.
+    const QStringList outer = {"O1",        "G71 U2. R.5", "G71 P10 Q20 U.4 W.1", "N10 G00 X30. Z2.",
+                               "G01 Z-10.", "X50. Z-20.",  "N20 X62.",            "M30"};
+    const QStringList face = {"O1",        "G72 W2. R.5", "G72 P50 Q60 U.2 W.1", "N50 G00 Z-8. X84.",
+                              "G01 X60.", "X40. Z-4.",   "N60 Z0",              "M30"};
+    struct Case {
+        const char* name;
+        const QStringList& lines;
+        double x, z;
+    } cases[] = {
+        {"inside the bar", outer, 18, 2},
+        {"beside the shape", outer, 62, -15},
+        {"G72 beside the face", face, 50, -10},
+    };
+    for (const Case& c : cases) {
+        for (bool horizontal : {true, false}) {
+            CycleRig rig;
+            rig.orientation(horizontal);
+            int atYield = -1;
+            rig.onYield = [&] { atYield = int(rig.ops(QStringLiteral("line")).size()); };
+            rig.cycle(c.lines, 1, c.x, c.z);
+            rig.cycle(c.lines, 2, c.x, c.z);
+            EXPECT_EQ(rig.dlg.messages(),
+                      QStringList{c.lines[2] + "始点が仕上げ形状の内側にあります 荒削りは描画しません"})
+                << c.name;
+            EXPECT_EQ(atYield, 0) << c.name;
+            EXPECT_GT(rig.ops(QStringLiteral("line")).size(), 0) << c.name;
+        }
+    }
+}
+
+// A block with P, Q and D is both blocks of the cycle at once: D is the depth
+// (thousandths without a decimal point), R the retract (.5 when absent).  It
+// draws the moves of its two-block form.
+TEST(TurningCycle, OneBlockCycleDrawsAsItsTwoBlockForm) {
+    const QStringList outer = {"N10 G00 X30.", "G01 Z-10.", "X50. Z-20.", "N20 X62.", "M30"};
+    const QStringList face = {"N50 G00 Z-8.", "G01 X60.", "X40. Z-4.", "N60 Z0", "M30"};
+    struct Case {
+        QStringList one, two;
+        double x, z;
+    } cases[] = {
+        {QStringList{"O1", "G71 P10 Q20 U.4 W.1 D2000 F.25"} + outer,
+         QStringList{"O1", "G71 U2. R.5", "G71 P10 Q20 U.4 W.1 F.25"} + outer, 62, 2},
+        {QStringList{"O1", "G72 P50 Q60 U.2 W.1 D1.5 R1."} + face,
+         QStringList{"O1", "G72 W1.5 R1.", "G72 P50 Q60 U.2 W.1"} + face, 84, 2},
+    };
+    for (const Case& c : cases) {
+        for (bool horizontal : {true, false}) {
+            CycleRig one, two;
+            one.orientation(horizontal);
+            two.orientation(horizontal);
+            one.cycle(c.one, 1, c.x, c.z);
+            two.cycle(c.two, 1, c.x, c.z);
+            two.cycle(c.two, 2, c.x, c.z);
+            EXPECT_TRUE(one.dlg.messages().isEmpty()) << c.one[1].toStdString();
+            EXPECT_EQ(one.out.lineIndex, 5);  // on the Q block
+            EXPECT_EQ(one.surf.ops(), two.surf.ops()) << c.one[1].toStdString();
+            EXPECT_GT(one.moves().size(), 12) << c.one[1].toStdString();
+        }
+    }
+    // A depth of 0 is reported with the block; the shape is drawn unroughed.
+    CycleRig rig;
+    rig.onYield = [&] { EXPECT_EQ(rig.ops(QStringLiteral("line")).size(), 1); };  // the approach
+    rig.cycle(QStringList{"O1", "G71 P10 Q20 U.4 W.1 D0"} + outer, 1, 62, 2);
+    EXPECT_EQ(rig.dlg.messages(),
+              QStringList{"G71 P10 Q20 U.4 W.1 D0切り込み量が0か小さすぎます(0.001mm未満) 描画できません"});
+}
+
 TEST(TurningCycle, ShapeChecksReportAndTheDrawingGoesOn) {
     struct Case {
         QStringList lines;
