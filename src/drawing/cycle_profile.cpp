@@ -277,14 +277,6 @@ double CycleProfile::runAlongStretches(PassAxis axis, double level, double met, 
     return at;
 }
 
-double CycleProfile::farEnd(PassAxis axis, double from, int towards) const {
-    double end = from;
-    for (const ProfilePiece& p : pieces_)
-        for (CyclePoint q : {p.a, p.b})
-            if (towards * (cut(axis, q) - end) > 0) end = cut(axis, q);
-    return end;
-}
-
 colour::Rgb CycleProfile::draw(colour::Rgb colour) const {
     if (pieces_.empty()) return colour;
     const GeometryContext& g = frame_.g();

@@ -82,8 +82,6 @@ public:
     // nullopt when the pass misses every piece.
     std::optional<double> meet(PassAxis axis, double level, double from, int towards,
                                int startSide) const;
-    // The profile's far end from `from` on the cutting axis, towards `towards`.
-    double farEnd(PassAxis axis, double from, int towards) const;
 
     // Draws the shape; returns the move colour afterwards (an arc's colour,
     // else `colour`).

@@ -66,6 +66,7 @@ RoughingPlan planRoughing(PassAxis axis, CyclePoint start, const std::vector<Cyc
     plan.levelsGo = signOf(held(axis, deepest) - held(axis, start));
     plan.passesGo = signOf(cut(axis, farthest) - cut(axis, start));
     plan.extreme = held(axis, deepest);
+    plan.farCut = cut(axis, farthest);
     // A shape on the start's own level or across from it leaves nothing to rough.
     if (plan.levelsGo == 0 || plan.passesGo == 0) {
         plan.levelsGo = plan.passesGo = 0;
@@ -90,7 +91,8 @@ bool roughPasses(const CycleFrame& frame, const CycleProfile& profile, PassAxis 
     // the pass, X by twice the retract.
     const int liftX = g71 ? -d : -e, liftZ = g71 ? -e : -d;
     const double from = cut(axis, start);
-    const double noMeeting = profile.farEnd(axis, from, e);
+    // A level the shape does not reach is cut to the shape's far end.
+    const double noMeeting = plan.farCut;
     // A level on the extreme still cuts: it meets the allowance and does not
     // enter it; the next one would.
     auto hasMaterial = [&](double level) {

@@ -16,6 +16,7 @@ struct RoughingPlan {
     int levelsGo = 0;     // +1 or -1 on the held axis; 0: nothing to rough
     int passesGo = 0;     // +1 or -1 on the cutting axis
     double extreme = 0;   // the held value of the farthest shape point
+    double farCut = 0;    // the cutting-axis value of the shape's far end
     // The start lies within the shape: the passes would run through the part.
     bool startInside = false;
 };
