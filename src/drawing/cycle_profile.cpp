@@ -19,9 +19,6 @@ constexpr double kSlack = 1e-6;
 // corner, large enough to cut its circle.
 constexpr double kAlongShapeNudge = 1e-8;
 
-double held(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.x : p.z; }
-double cut(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.z : p.x; }
-
 bool within(double v, double a, double b) {
     return v >= std::min(a, b) - kSlack && v <= std::max(a, b) + kSlack;
 }
@@ -106,8 +103,8 @@ namespace {
 
 // A line lying on the level, along the pass.
 bool liesOn(const ProfilePiece& p, PassAxis axis, double level) {
-    return p.kind == ProfilePiece::Kind::Line && std::fabs(held(axis, p.a) - level) < kSlack &&
-           std::fabs(held(axis, p.b) - level) < kSlack;
+    return p.kind == ProfilePiece::Kind::Line && std::fabs(heldValue(axis, p.a) - level) < kSlack &&
+           std::fabs(heldValue(axis, p.b) - level) < kSlack;
 }
 
 // True when p lies on the side of the chord a -> b where an arc of less than
@@ -125,9 +122,10 @@ bool onBulgeSide(const ProfilePiece& arc, CyclePoint p) {
 
 std::optional<double> CycleProfile::meetLine(const ProfilePiece& p, PassAxis axis,
                                              double level) const {
-    const double la = held(axis, p.a), lb = held(axis, p.b);
+    const double la = heldValue(axis, p.a), lb = heldValue(axis, p.b);
     if (std::fabs(lb - la) < kSlack || !within(level, la, lb)) return std::nullopt;
-    return cut(axis, p.a) + (cut(axis, p.b) - cut(axis, p.a)) * (level - la) / (lb - la);
+    return cutValue(axis, p.a) +
+           (cutValue(axis, p.b) - cutValue(axis, p.a)) * (level - la) / (lb - la);
 }
 
 namespace {
@@ -177,7 +175,7 @@ std::vector<double> CycleProfile::meetArc(const ProfilePiece& p, PassAxis axis,
     for (const auto& a : answers) {
         if (!a) continue;
         const CyclePoint q = pointAt(frame_, l, *a);
-        if (onBulgeSide(p, q)) met.push_back(cut(axis, q));
+        if (onBulgeSide(p, q)) met.push_back(cutValue(axis, q));
     }
     return met;
 }
@@ -194,7 +192,7 @@ std::optional<double> CycleProfile::meetFillet(const ProfilePiece& p, PassAxis a
         l.row ? filletXAtY(g, x1, y1, x2, y2, x3, y3, r, kFilletOnArc, l.at)
               : filletYAtX(g, x1, y1, x2, y2, x3, y3, r, kFilletOnArc, l.at);
     if (!a) return std::nullopt;
-    return cut(axis, pointAt(frame_, l, *a));
+    return cutValue(axis, pointAt(frame_, l, *a));
 }
 
 std::optional<size_t> CycleProfile::filletAt(size_t i, bool atEnd) const {
@@ -218,7 +216,8 @@ std::optional<double> CycleProfile::meet(PassAxis axis, double level, double fro
     // corner there.
     std::vector<std::optional<double>> fillets(pieces_.size());
     for (size_t i = 0; i < pieces_.size(); ++i)
-        if (pieces_[i].kind == ProfilePiece::Kind::Fillet) fillets[i] = meetFillet(pieces_[i], axis, level);
+        if (pieces_[i].kind == ProfilePiece::Kind::Fillet)
+            fillets[i] = meetFillet(pieces_[i], axis, level);
     for (size_t i = 0; i < pieces_.size(); ++i) {
         const ProfilePiece& p = pieces_[i];
         switch (p.kind) {
@@ -226,8 +225,9 @@ std::optional<double> CycleProfile::meet(PassAxis axis, double level, double fro
             if (liesOn(p, axis, level)) {
                 // A stretch on the level is met where it begins (or at once,
                 // when the pass starts on it).
-                const double na = along(cut(axis, p.a)), nb = along(cut(axis, p.b));
-                if (std::max(na, nb) >= -kSlack) offer(from + towards * std::max(0.0, std::min(na, nb)));
+                const double na = along(cutValue(axis, p.a)), nb = along(cutValue(axis, p.b));
+                if (std::max(na, nb) >= -kSlack)
+                    offer(from + towards * std::max(0.0, std::min(na, nb)));
                 break;
             }
             const std::optional<size_t> f1 = filletAt(i, false), f2 = filletAt(i, true);
@@ -258,9 +258,11 @@ double CycleProfile::runAlongStretches(PassAxis axis, double level, double met, 
         for (size_t i = 0; i < pieces_.size(); ++i) {
             const ProfilePiece& p = pieces_[i];
             if (!liesOn(p, axis, level)) continue;
-            const bool bFar = along(cut(axis, p.b)) >= along(cut(axis, p.a));
-            const double nearEnd = cut(axis, bFar ? p.a : p.b), farEnd = cut(axis, bFar ? p.b : p.a);
-            if (along(at) < along(nearEnd) - kSlack || along(farEnd) - along(at) <= kSlack) continue;
+            const bool bFar = along(cutValue(axis, p.b)) >= along(cutValue(axis, p.a));
+            const double nearEnd = cutValue(axis, bFar ? p.a : p.b),
+                         farEnd = cutValue(axis, bFar ? p.b : p.a);
+            if (along(at) < along(nearEnd) - kSlack || along(farEnd) - along(at) <= kSlack)
+                continue;
             if (const std::optional<size_t> f = filletAt(i, bFar)) {
                 // The rounding touches the level where it begins; when the
                 // touch is lost to rounding it is found a hair off the level.

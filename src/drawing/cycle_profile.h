@@ -63,6 +63,12 @@ enum class PassAxis {
     AlongX,  // G72: each pass holds a Z and cuts along X
 };
 
+// The value a pass holds (G71: X, G72: Z) and the one it runs along.
+inline double heldValue(PassAxis axis, CyclePoint p) {
+    return axis == PassAxis::AlongZ ? p.x : p.z;
+}
+inline double cutValue(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.z : p.x; }
+
 class CycleProfile {
 public:
     // Pieces from the first to the last shape point.  A ",C" larger than a

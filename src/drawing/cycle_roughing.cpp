@@ -14,9 +14,6 @@ constexpr int kMaxRoughingPasses = 5000;
 // Slack of the comparisons on the shape's points, in program units.
 constexpr double kSlack = 1e-6;
 
-double held(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.x : p.z; }
-double cut(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.z : p.x; }
-
 int signOf(double v) { return v > kSlack ? 1 : v < -kSlack ? -1 : 0; }
 
 // The start lies within the shape when the shape, followed along the passes,
@@ -26,9 +23,11 @@ int signOf(double v) { return v > kSlack ? 1 : v < -kSlack ? -1 : 0; }
 bool startWithin(PassAxis axis, CyclePoint start, const std::vector<CyclePoint>& shape,
                  const RoughingPlan& plan, bool monotone) {
     const int d = plan.levelsGo, e = plan.passesGo;
-    auto along = [&](CyclePoint p) { return e * (cut(axis, p) - cut(axis, start)); };
-    auto deep = [&](CyclePoint p) { return d * held(axis, p); };
-    auto onExtreme = [&](CyclePoint p) { return std::fabs(held(axis, p) - plan.extreme) < kSlack; };
+    auto along = [&](CyclePoint p) { return e * (cutValue(axis, p) - cutValue(axis, start)); };
+    auto deep = [&](CyclePoint p) { return d * heldValue(axis, p); };
+    auto onExtreme = [&](CyclePoint p) {
+        return std::fabs(heldValue(axis, p) - plan.extreme) < kSlack;
+    };
     // Each move of the shape that reaches behind the start must lie on the extreme.
     for (size_t i = 0; i < shape.size(); ++i) {
         const size_t j = std::min(i + 1, shape.size() - 1);
@@ -58,15 +57,17 @@ RoughingPlan planRoughing(PassAxis axis, CyclePoint start, const std::vector<Cyc
     if (shape.empty()) return plan;
     CyclePoint deepest = shape.front(), farthest = shape.front();
     for (CyclePoint p : shape) {
-        if (std::fabs(held(axis, p) - held(axis, start)) > std::fabs(held(axis, deepest) - held(axis, start)))
+        if (std::fabs(heldValue(axis, p) - heldValue(axis, start)) >
+            std::fabs(heldValue(axis, deepest) - heldValue(axis, start)))
             deepest = p;
-        if (std::fabs(cut(axis, p) - cut(axis, start)) > std::fabs(cut(axis, farthest) - cut(axis, start)))
+        if (std::fabs(cutValue(axis, p) - cutValue(axis, start)) >
+            std::fabs(cutValue(axis, farthest) - cutValue(axis, start)))
             farthest = p;
     }
-    plan.levelsGo = signOf(held(axis, deepest) - held(axis, start));
-    plan.passesGo = signOf(cut(axis, farthest) - cut(axis, start));
-    plan.extreme = held(axis, deepest);
-    plan.farCut = cut(axis, farthest);
+    plan.levelsGo = signOf(heldValue(axis, deepest) - heldValue(axis, start));
+    plan.passesGo = signOf(cutValue(axis, farthest) - cutValue(axis, start));
+    plan.extreme = heldValue(axis, deepest);
+    plan.farCut = cutValue(axis, farthest);
     // A shape on the start's own level or across from it leaves nothing to rough.
     if (plan.levelsGo == 0 || plan.passesGo == 0) {
         plan.levelsGo = plan.passesGo = 0;
@@ -90,7 +91,7 @@ bool roughPasses(const CycleFrame& frame, const CycleProfile& profile, PassAxis 
     // The lift leaves the part: back towards the start's level and back along
     // the pass, X by twice the retract.
     const int liftX = g71 ? -d : -e, liftZ = g71 ? -e : -d;
-    const double from = cut(axis, start);
+    const double from = cutValue(axis, start);
     // A level the shape does not reach is cut to the shape's far end.
     const double noMeeting = plan.farCut;
     // A level on the extreme still cuts: it meets the allowance and does not
@@ -100,7 +101,7 @@ bool roughPasses(const CycleFrame& frame, const CycleProfile& profile, PassAxis 
     };
 
     CyclePoint tool = start;
-    double level = held(axis, start) + step;
+    double level = heldValue(axis, start) + step;
     for (int count = 0; hasMaterial(level); ++count, level += step) {
         if (count == kMaxRoughingPasses) {
             frame.g().dialogs.message(drawing::text::kTooManyPasses.arg(kMaxRoughingPasses));
@@ -111,9 +112,10 @@ bool roughPasses(const CycleFrame& frame, const CycleProfile& profile, PassAxis 
         const std::optional<double> m = profile.meet(axis, level, from, e, -d);
         const CyclePoint end = at(level, m ? *m : noMeeting);
         frame.line(plunge, end, geometry_colour::kFeed);
-        const CyclePoint lifted{end.x + liftX * 2 * passes.retractX, end.z + liftZ * passes.retractZ};
+        const CyclePoint lifted{end.x + liftX * 2 * passes.retractX,
+                                end.z + liftZ * passes.retractZ};
         frame.line(end, lifted, geometry_colour::kFeed);
-        tool = at(held(axis, lifted), from);
+        tool = at(heldValue(axis, lifted), from);
         frame.line(lifted, tool, geometry_colour::kRapid);
     }
     return true;

@@ -13,10 +13,10 @@
 
 // Where the roughing goes, in program values.
 struct RoughingPlan {
-    int levelsGo = 0;     // +1 or -1 on the held axis; 0: nothing to rough
-    int passesGo = 0;     // +1 or -1 on the cutting axis
-    double extreme = 0;   // the held value of the farthest shape point
-    double farCut = 0;    // the cutting-axis value of the shape's far end
+    int levelsGo = 0;    // +1 or -1 on the held axis; 0: nothing to rough
+    int passesGo = 0;    // +1 or -1 on the cutting axis
+    double extreme = 0;  // the held value of the farthest shape point
+    double farCut = 0;   // the cutting-axis value of the shape's far end
     // The start lies within the shape: the passes would run through the part.
     bool startInside = false;
 };
@@ -29,7 +29,7 @@ RoughingPlan planRoughing(PassAxis axis, CyclePoint start, const std::vector<Cyc
                           bool monotone);
 
 struct RoughingPasses {
-    double depth = 0;    // per side, positive
+    double depth = 0;     // per side, positive
     double retractX = 0;  // the lifts, positive: X by twice this (a diameter)
     double retractZ = 0;
     colour::Rgb approach = colour::kRed;  // the plunge to each level

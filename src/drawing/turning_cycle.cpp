@@ -221,9 +221,11 @@ bool Cycle::checkShape(bool g71, const ShapeTable& t) {
     if (n > kShapeStart + 1) {
         const CyclePoint a = pts[kShapeStart], b = pts[kShapeStart + 1];
         if (g71 && a.z == b.z)
-            g_.dialogs.message(text::kSameZPrefix + rows[kShapeStart + 1].z + text::kSameValueSuffix);
+            g_.dialogs.message(text::kSameZPrefix + rows[kShapeStart + 1].z +
+                               text::kSameValueSuffix);
         if (!g71 && a.x == b.x)
-            g_.dialogs.message(text::kSameXPrefix + rows[kShapeStart + 1].x + text::kSameValueSuffix);
+            g_.dialogs.message(text::kSameXPrefix + rows[kShapeStart + 1].x +
+                               text::kSameValueSuffix);
     }
     // Each axis must keep one direction; a flat step between a rise and a
     // fall goes unnoticed.  One message an axis.

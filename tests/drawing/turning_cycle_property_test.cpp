@@ -37,10 +37,10 @@ struct Piece {
 
 struct Case {
     bool g71 = true;
-    int d = 1, e = 1;           // the levels' and the passes' way in program values
-    double x0 = 0, z0 = 0;       // the start point
+    int d = 1, e = 1;                  // the levels' and the passes' way in program values
+    double x0 = 0, z0 = 0;             // the start point
     double depth = 1, au = 0, av = 0;  // depth and allowances in the shape's frame
-    std::vector<Piece> pieces;   // the shape, already rounded as written
+    std::vector<Piece> pieces;         // the shape, already rounded as written
 };
 
 double round3(double v) { return std::round(v * 1000) / 1000; }
@@ -59,7 +59,9 @@ QString num(double v) { return QString::number(v, 'f', 3); }
 
 // Makes a case and its program.
 QStringList generate(std::mt19937& rng, Case& c) {
-    auto real = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    auto real = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(rng);
+    };
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
     c = Case{};
     c.g71 = pick(2) == 0;
@@ -128,8 +130,7 @@ QStringList generate(std::mt19937& rng, Case& c) {
         const CyclePoint o = toXz(c, {0, 0}), s = toXz(c, {-c.au, -c.av});
         return CyclePoint{s.x - o.x, s.z - o.z};
     }();
-    QStringList lines{QStringLiteral("O1"),
-                      g + (c.g71 ? " U" : " W") + num(c.depth) + " R.5",
+    QStringList lines{QStringLiteral("O1"), g + (c.g71 ? " U" : " W") + num(c.depth) + " R.5",
                       g + " P10 Q20 U" + num(shift.x) + " W" + num(shift.z)};
     const CyclePoint first = toXz(c, c.pieces.front().a);
     lines << (c.g71 ? "N10 G00 X" + num(first.x) : "N10 G00 Z" + num(first.z));
@@ -169,7 +170,8 @@ std::optional<double> shapeDepth(const Case& c, double v) {
             const double chordU = p.a.u + (p.b.u - p.a.u) * (v - p.a.v) / (p.b.v - p.a.v);
             u = chordU;
             if (p.arc) {
-                const double across = std::sqrt(std::max(0.0, p.r * p.r - (v - p.c.v) * (v - p.c.v)));
+                const double across =
+                    std::sqrt(std::max(0.0, p.r * p.r - (v - p.c.v) * (v - p.c.v)));
                 const double u1 = p.c.u + across, u2 = p.c.u - across;
                 u = std::fabs(u1 - chordU) < std::fabs(u2 - chordU) ? u1 : u2;
             }
@@ -211,10 +213,12 @@ TEST(TurningCycleProperty, GeneratedShapesAreRoughedCleanAndAlikeInBothOrientati
         ASSERT_EQ(m.moves.size(), t.moves.size()) << program;
         for (int i = 0; i < m.moves.size(); ++i) {
             const CycleRig::Move &a = m.moves[i], &b = t.moves[i];
-            ASSERT_TRUE(std::fabs(a.x1 - b.x1) < kTolerance && std::fabs(a.z1 - b.z1) < kTolerance &&
-                        std::fabs(a.x2 - b.x2) < kTolerance && std::fabs(a.z2 - b.z2) < kTolerance &&
-                        a.colour == b.colour)
-                << "move " << i << "\n" << program;
+            ASSERT_TRUE(std::fabs(a.x1 - b.x1) < kTolerance &&
+                        std::fabs(a.z1 - b.z1) < kTolerance &&
+                        std::fabs(a.x2 - b.x2) < kTolerance &&
+                        std::fabs(a.z2 - b.z2) < kTolerance && a.colour == b.colour)
+                << "move " << i << "\n"
+                << program;
         }
 
         // No move enters the part: nowhere deeper than the shifted shape.
@@ -228,7 +232,8 @@ TEST(TurningCycleProperty, GeneratedShapesAreRoughedCleanAndAlikeInBothOrientati
                 const Uv p{a.u + (b.u - a.u) * k / 20, a.v + (b.v - a.v) * k / 20};
                 const std::optional<double> s = shapeDepth(c, p.v);
                 ASSERT_FALSE(s && p.u > *s + kTolerance)
-                    << "at u " << p.u << " v " << p.v << " below " << *s << "\n" << program;
+                    << "at u " << p.u << " v " << p.v << " below " << *s << "\n"
+                    << program;
             }
             // A pass: a cut from the passes' start along them.
             if (mv.colour == QLatin1String("FFFF00") && std::fabs(a.u - b.u) < 1e-9 &&

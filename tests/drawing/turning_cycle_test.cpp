@@ -320,10 +320,7 @@ TEST(TurningCycle, PassLevelsAndEndsInEveryDirectionClassAndOrientation) {
             const std::string at = std::string(r.name) + (horizontal ? " m" : " t");
             CycleRig rig;
             rig.orientation(horizontal);
-            int atYield = -1;
-            rig.onYield = [&] { atYield = int(rig.ops(QStringLiteral("line")).size()); };
-            rig.cycle(r.lines, 1, r.x, r.z);
-            rig.cycle(r.lines, 2, r.x, r.z);
+            const int atYield = rig.firstAndSecond(r.lines, r.x, r.z);
             EXPECT_TRUE(rig.dlg.messages().isEmpty()) << at;
             const bool g71 = r.lines[2].startsWith(u"G71");
             const QList<Pass> got = passes(rig, atYield, g71, r.from);
@@ -367,10 +364,7 @@ TEST(TurningCycle, StartWithinTheShapeIsReportedAndNotRoughed) {
         for (bool horizontal : {true, false}) {
             CycleRig rig;
             rig.orientation(horizontal);
-            int atYield = -1;
-            rig.onYield = [&] { atYield = int(rig.ops(QStringLiteral("line")).size()); };
-            rig.cycle(c.lines, 1, c.x, c.z);
-            rig.cycle(c.lines, 2, c.x, c.z);
+            const int atYield = rig.firstAndSecond(c.lines, c.x, c.z);
             EXPECT_EQ(rig.dlg.messages(),
                       QStringList{c.lines[2] + "始点が仕上げ形状の内側にあります 荒削りは描画しません"})
                 << c.name;
