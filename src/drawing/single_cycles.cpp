@@ -10,6 +10,9 @@ namespace {
 
 constexpr int kBoxCodes[] = {90, 92, 94};
 constexpr int kOtherCycles[] = {74, 75, 76};
+// Moves that replace a modal box cycle in its own group.
+constexpr int kMoveCodes[] = {0, 1, 2, 3, 32, 33};
+// Codes that end a modal box cycle.
 constexpr int kMotionCodes[] = {0, 1, 2, 3, 32, 33, 70, 71, 72, 73, 80};
 constexpr int kModalSettings[] = {20, 21, 40, 41, 42, 96, 97, 98, 99};
 
@@ -43,13 +46,17 @@ QList<double> gWords(BlockValues& values) {
 int SingleCycles::namedCycle(BlockValues& values) {
     if (!values.line().contains(u'G')) return 0;
     const QList<double> g = gWords(values);
+    // G74 to G76 are one-shot and count wherever they stand; of the modal
+    // motion codes the last one in the block is the one a control takes.
+    double lastMotion = -1;
     for (double v : g) {
-        if (among(v, kBoxCodes)) return int(v);
         if (among(v, kOtherCycles)) {
             box_ = BoxCycle{};
             return int(v);
         }
+        if (among(v, kBoxCodes) || among(v, kMoveCodes)) lastMotion = v;
     }
+    if (among(lastMotion, kBoxCodes)) return int(lastMotion);
     if (std::any_of(g.begin(), g.end(), [](double v) { return among(v, kMotionCodes); }))
         box_ = BoxCycle{};
     return 0;

@@ -16,9 +16,10 @@ public:
     // A pass starts without a modal cycle; first blocks stay for later cycles.
     void beginPass() { box_ = BoxCycle{}; }
 
-    // The cycle code among the block's G words, 0 when none.  A block that
-    // names another motion code (G00 to G03, G32, G33, G70 to G73, G80) ends
-    // the modal box cycle.
+    // The cycle code among the block's G words, 0 when none: G74 to G76
+    // wherever they stand, G90, G92 or G94 when no move code (G00 to G03,
+    // G32, G33) follows it in the block.  A block that names another motion
+    // code (those, G70 to G73, G80) ends the modal box cycle.
     int namedCycle(BlockValues& values);
     // A block that repeats the modal box cycle: it gives X(U) or Z(W), and its
     // G words (if any) are modal settings that leave the cycle standing
