@@ -79,6 +79,7 @@ void grooveCycle(CycleWords& w, GrooveSettings& settings, bool alongZ) {
         const double at = stepped(groove, s0, sDir, shift, s1);
         // Down in pecks, backing off after each one that is not the last.
         for (qint64 n = 1;; ++n) {
+            if (pecks > 0 && !w.goOn()) return;
             if (pecks++ == kMaxCyclePasses) {
                 w.tooManyPasses();
                 to(ax.at(p0, ax.shift(tool)), geometry_colour::kRapid);

@@ -69,7 +69,9 @@ void threadCycle(CycleWords& w, ThreadSettings& t) {
     const int in = x > s.x ? 1 : -1;
     const double crest = x - in * 2 * k;
     const double back = -sign(z - s.z) * std::tan(t.angle / 2.0 * std::numbers::pi / 180);
-    for (double d : depths) {
+    for (size_t i = 0; i < depths.size(); ++i) {
+        if (i > 0 && !w.goOn()) return;
+        const double d = depths[i];
         const double root = crest + in * 2 * d;
         const CyclePoint a{root + 2 * taper, s.z + back * d}, b{root, z}, c{s.x, z};
         w.move(s, a, geometry_colour::kRapid);

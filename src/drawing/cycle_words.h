@@ -5,6 +5,7 @@
 // in thousandths of a millimetre, the messages that name the block, and the
 // moves in true program values (X a diameter) through myline.
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "drawing/cycle_profile.h"
@@ -16,8 +17,12 @@ inline constexpr int kMaxCyclePasses = 5000;
 
 class CycleWords {
 public:
-    CycleWords(BlockValues& values, const CycleFrame& frame, CyclePoint start)
-        : values_(values), frame_(frame), start_(start) {}
+    // between: lets pending input reach the window between two passes; false
+    // when the cycle is to stop there (the window was closed, or a key asks
+    // for a redraw).  Empty: never stops.
+    CycleWords(BlockValues& values, const CycleFrame& frame, CyclePoint start,
+               std::function<bool()> between = {})
+        : values_(values), frame_(frame), start_(start), between_(std::move(between)) {}
 
     const QString& block() const;
     CyclePoint start() const { return start_; }
@@ -38,6 +43,9 @@ public:
     void zero(const QString& what);
     void tooManyPasses();
 
+    // Between two passes or grooves: false when the cycle is to stop.
+    bool goOn() const { return !between_ || between_(); }
+
     // A move in program values; one that does not move is left out.
     void move(CyclePoint a, CyclePoint b, colour::Rgb colour) const;
 
@@ -45,4 +53,5 @@ private:
     BlockValues& values_;
     const CycleFrame& frame_;
     CyclePoint start_;
+    std::function<bool()> between_;
 };

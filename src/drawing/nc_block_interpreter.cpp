@@ -9,6 +9,7 @@
 #include "drawing/macro_flow.h"
 #include "drawing/macro_variables.h"
 #include "drawing/move_words.h"
+#include "drawing/step_answer.h"
 #include "platform/dialogs.h"
 
 using namespace drawing;
@@ -233,7 +234,11 @@ BlockStep NcBlockInterpreter::singleCycle(BlockContext& ctx, BlockValues& values
     const CycleFrame frame(g);
     const ProgramPoint at{values.required(p.endH.isEmpty() ? p.prevH : p.endH),
                           values.required(p.endV.isEmpty() ? p.prevV : p.endV)};
-    CycleWords words(values, frame, frame.xz(at));
+    // Between passes the window takes its input; a view command redraws
+    // anyway, so the rest of the cycle is left to the redraw.
+    CycleWords words(values, frame, frame.xz(at), [&ctx] {
+        return ctx.yieldOnce() && parseContinuousWord(ctx.keyMailbox()).kind == ViewCommand::GoOn;
+    });
     singleCycles_.draw(words, code);
     return endOfMove(ctx, values);
 }

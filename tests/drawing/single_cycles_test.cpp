@@ -262,3 +262,18 @@ TEST(CentreArcs, IAndKGiveTheCentreOverAnyPartOfTheCircle) {
             EXPECT_EQ(moves(d), c.lines) << c.name << " " << o;
         }
 }
+
+TEST(SingleCycles, AWindowClosedBetweenPassesEndsTheCycleAndTheRun) {
+    // Yields 1 to 3 come before the blocks; 4 and 5 after the first and the
+    // second thread pass (and the second peck).
+    for (const char* block : {"G76 X40. Z-20. P5000 Q1 F1.5", "G75 X0 P1 F.1"}) {
+        RunRig rig({"O0001", "G00 X50. Z2.", QString::fromLatin1(block), "%"});
+        rig.atYield(5, [&rig] { drawing::requestAbort(rig.st); });
+        rig.draw("m");
+        int cuts = 0;
+        for (const QString& op : rig.host.surf.ops())
+            if (op.startsWith(u"line ") && (op.endsWith(u"FFFFFF") || op.endsWith(u"FFFF00"))) ++cuts;
+        EXPECT_EQ(cuts, 2) << block;
+        EXPECT_TRUE(rig.host.dlg.messages().isEmpty()) << block;
+    }
+}
