@@ -5,12 +5,11 @@
 
 #include "drawing/cycle_texts.h"
 #include "drawing/line_drawing.h"
+#include "drawing/word_units.h"
 #include "platform/dialogs.h"
 
 namespace {
 
-// A depth of cut so small against the stock that the passes would not end.
-constexpr int kMaxRoughingPasses = 5000;
 // Slack of the comparisons on the shape's points, in program units.
 constexpr double kSlack = 1e-6;
 
@@ -103,8 +102,8 @@ bool roughPasses(const CycleFrame& frame, const CycleProfile& profile, PassAxis 
     CyclePoint tool = start;
     double level = heldValue(axis, start) + step;
     for (int count = 0; hasMaterial(level); ++count, level += step) {
-        if (count == kMaxRoughingPasses) {
-            frame.g().dialogs.message(drawing::text::kTooManyPasses.arg(kMaxRoughingPasses));
+        if (count == kMaxCyclePasses) {
+            frame.g().dialogs.message(drawing::text::kTooManyPasses.arg(kMaxCyclePasses));
             return false;
         }
         const CyclePoint plunge = at(level, from);
