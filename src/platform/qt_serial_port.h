@@ -79,6 +79,8 @@ private:
     void takeInput();
     void onReadyRead();
     void onError(QSerialPort::SerialPortError e);
+    // True when the device is gone (hung up, unplugged) rather than busy.
+    bool deviceHungUp() const;
     std::unique_ptr<QSerialPort> dev_;
     QString settings_ = QStringLiteral("9600,e,7,1");
     LineSettings line_;
