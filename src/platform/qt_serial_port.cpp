@@ -282,6 +282,16 @@ void QtSerialPort::discardOutput() {
 #endif
 }
 
+void QtSerialPort::discardInput() {
+    if (!isOpen()) return;
+    takeInput();
+    dev_->clear(QSerialPort::Input);
+    in_.clear();
+    carry_.clear();
+    garbled_ = breaks_ = 0;
+    eof_ = false;
+}
+
 qintptr QtSerialPort::nativeHandle() const { return isOpen() ? qintptr(dev_->handle()) : -1; }
 
 bool QtSerialPort::waitForBytesWritten(int msecs) {

@@ -45,6 +45,7 @@ public:
     qint64 pendingOutput() const override;
     bool waitForOutput(int msecs) override;
     void discardOutput() override;
+    void discardInput() override;
 
     // A fixed device instead of the one the port number maps to (empty: map
     // the number again).  Takes effect at the next open.

@@ -39,6 +39,9 @@ bool Reception::start(const QString& path, const QString& portName) {
         dialogs_.message(uncreatableFileMessage(path));
         return false;
     }
+    // What came while no reception ran (after an earlier program's second "%",
+    // or noise while idle) belongs to no file.
+    port_.discardInput();
     path_ = path;
     machine_ = std::make_unique<ReceiveMachine>(view_, path);
     sinceSync_.start();
