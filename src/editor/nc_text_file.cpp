@@ -4,24 +4,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include "platform/plain_file.h"
 
 namespace nctext {
 
 ReadResult readLines(const QString& path) {
     ReadResult r;
-    QFile f(path);
-    const QFileInfo info(path);
-    // A device or a pipe may never end: only plain files are read.
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    switch (readPlainFile(path, &bytes)) {
+    case PlainRead::Ok: break;
+    case PlainRead::NotPlain:
         r.error = QStringLiteral("ファイルを開けませんでした\n") + path;
         return r;
-    }
-    if (f.size() > kMaxReadBytes) {
+    case PlainRead::TooLarge:
         r.error = QStringLiteral("ファイルが大きすぎます（最大%1MB）\n").arg(kMaxReadBytes >> 20) + path;
         return r;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError || bytes.size() > kMaxReadBytes) {
+    case PlainRead::ReadFailed:
         r.error = QStringLiteral("ファイルを読み込めませんでした\n") + path;
         return r;
     }

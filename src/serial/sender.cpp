@@ -1,10 +1,10 @@
 #include "serial/sender.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QList>
 #include <functional>
 #include "platform/event_pump.h"
+#include "platform/plain_file.h"
 #include "platform/serial_port.h"
 #include "serial/iso_code.h"
 #include "serial/send_plan.h"
@@ -93,13 +93,17 @@ private:
 SendResult sendFile(const QString& file, SerialPort& port, const QString& portName,
                     TransferView& view, EventPump& pump, const SendOptions& options) {
     SendResult r;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    switch (readPlainFile(file, &bytes)) {
+    case PlainRead::Ok: break;
+    case PlainRead::TooLarge:
+        r.message = tooLargeFileMessage(file);
+        return r;
+    case PlainRead::NotPlain:
+    case PlainRead::ReadFailed:
         r.message = unreadableFileMessage(file);
         return r;
     }
-    const QByteArray bytes = f.readAll();
-    f.close();
     const PlanResult planned = planSend(bytes);
     if (planned.empty) {
         r.message = emptySendFileMessage(file);
