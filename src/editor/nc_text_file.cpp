@@ -28,6 +28,12 @@ ReadResult readLines(const QString& path) {
         return r;
     }
     const textenc::Decoded d = textenc::decode(bytes);
+    if (d.brokenAt >= 0) {
+        // Read on, the bytes would be changed without a word at the next save.
+        const qsizetype line = bytes.left(d.brokenAt).count('\n') + 1;
+        r.error = QStringLiteral("%1行目の文字が壊れているため読み込めません（Shift_JIS）\n").arg(line) + path;
+        return r;
+    }
     r.ok = true;
     r.lines = textenc::splitLines(d.text);
     r.encoding = d.encoding;
