@@ -219,7 +219,7 @@ TEST(BlockMoves, ACornerRIsRefusedOnlyWhereTheNextBlockDoesNotMove) {
         {"G01 X10. Z-20.", true},
     };
     for (const Case& c : cases) {
-        Drawing d("t", {"G00 X10. Z0", "G01 Z-20. ,R2.", QString::fromLatin1(c.next), "M30"});
+        Drawing d("m", {"G00 X10. Z0", "G01 Z-20.,R2.", QString::fromLatin1(c.next)});
         EXPECT_EQ(d.messages().contains(noMove), c.refused) << c.next;
     }
 }
