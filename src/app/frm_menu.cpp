@@ -128,27 +128,40 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
-void frmMenu::Form_Unload() {
-    if (unloading_) return;
+bool frmMenu::Form_Unload() {
+    if (unloading_) return true;
     unloading_ = true;
     // Errors ignored: a port that will not close is not reported.
-    if (transferWindowLoaded() && transferPort().isOpen()) transferPort().close();
+    const bool portWasOpen = transferWindowLoaded() && transferPort().isOpen();
+    if (portWasOpen) transferPort().close();
     // Every other window, with its own unload handler.
-    unloadWindowsButMenu();
+    if (!unloadWindowsButMenu()) {
+        if (portWasOpen) transferPort().open();
+        unloading_ = false;
+        return false;
+    }
     // The menu itself.
     hide();
     unloadMenuWindow();
+    return true;
 }
 
 void frmMenu::orderlyExitAndEnd() {
-    Form_Unload();
-    endProgram();
+    if (Form_Unload()) endProgram();
 }
 
 void frmMenu::closeEvent(QCloseEvent* e) {
     // Closing the menu ends the program like its "終了".
+    if (unloading_) {
+        e->accept();
+        return;
+    }
+    if (!Form_Unload()) {
+        e->ignore();
+        return;
+    }
     e->accept();
-    if (!unloading_) orderlyExitAndEnd();
+    endProgram();
 }
 
 void frmMenu::showEvent(QShowEvent* e) {

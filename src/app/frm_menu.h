@@ -25,7 +25,8 @@ public:
     void Command1_KeyDown(int index, int keyCode, int shift);
     // The orderly exit: port closed, every other window unloaded, the menu
     // unloaded.  Callers that end the program call endProgram() after it.
-    void Form_Unload();
+    // False when the operator kept an unsaved edit: the program goes on.
+    bool Form_Unload();
 
     void showWindow() override { show(); }
     void hideWindow() override { hide(); }

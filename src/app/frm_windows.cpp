@@ -84,15 +84,16 @@ SerialPort& transferPort() { return transferWindow().port(); }
 
 void endApplication() { frmMenu::endProgram(); }
 
-void unloadWindowsButMenu() {
+bool unloadWindowsButMenu() {
     Registry& r = reg();
     // In load order of the start-up: the editor, then the transfer window; the
     // settings window before the transfer window, whose port it sets.
     if (r.editorWidget) {
         Frm編集* e = r.editor;
+        // The operator kept an unsaved edit: nothing is unloaded.
+        if (!e->Form_Unload()) return false;
         r.editorWidget = nullptr;
         r.editor = nullptr;
-        e->Form_Unload();
         e->hide();
         // A handler of the editor may still be on the stack (a drawing run).
         e->deleteLater();
@@ -111,6 +112,7 @@ void unloadWindowsButMenu() {
         t->hide();
         t->deleteLater();
     }
+    return true;
 }
 
 void unloadMenuWindow() {

@@ -55,7 +55,9 @@ bool settingsWindowLoaded();
 // The orderly unload of every window but the menu: each one's own unload
 // handler runs (the editor saves its edit screen, the settings window applies
 // its settings, the transfer window closes its file), then the window is destroyed once control is back in the event loop.
-void unloadWindowsButMenu();
+// False, with every window left as it was, when the editor's save offer was
+// cancelled.
+bool unloadWindowsButMenu();
 // The last step of the orderly exit: the menu itself.
 void unloadMenuWindow();
 

@@ -1,6 +1,8 @@
 // tssnc-cli draw: one program of an NC file drawn headlessly, as the editor's
 // "描画" would draw it, with an optional picture and trace.
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 
 #include "cli/auto_dialogs.h"
@@ -22,6 +24,24 @@ int fail(const QString& text) {
     errStream() << "draw: " << text << "\n";
     errStream().flush();
     return 2;
+}
+
+// Encodes first, then writes: a write that the disk cuts short leaves no
+// partial picture behind (a device such as /dev/full is left alone).
+QString writePicture(const QImage& image, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter encoder(&buffer, "png");
+    if (!encoder.write(image)) return encoder.errorString();
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return f.errorString();
+    if (f.write(png) == png.size() && f.flush()) return {};
+    const QString e = f.errorString();
+    f.close();
+    if (QFileInfo(path).isFile()) f.remove();
+    return e;
 }
 
 }  // namespace
@@ -60,7 +80,9 @@ int cmdDraw(const QStringList& args, QTextStream& out) {
         traceOut = &out;
     } else if (!opts.tracePath.isEmpty()) {
         traceFile.setFileName(opts.tracePath);
-        if (!traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        // Unbuffered below the stream's own buffer: a write the disk cuts short
+        // shows in the stream's status.
+        if (!traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return fail(QStringLiteral("cannot write the trace file %1").arg(opts.tracePath));
         traceFileStream.setDevice(&traceFile);
         traceFileStream.setEncoding(QStringConverter::Utf8);
@@ -90,8 +112,10 @@ int cmdDraw(const QStringList& args, QTextStream& out) {
     HeadlessOutcome r = drawHeadless(d);
     if (traceOut) traceOut->flush();
     if (traceFile.isOpen()) {
+        const bool written = traceFileStream.status() == QTextStream::Ok &&
+                             traceFile.error() == QFileDevice::NoError;
         traceFile.close();
-        if (traceFile.error() != QFileDevice::NoError)
+        if (!written || traceFile.error() != QFileDevice::NoError)
             return fail(QStringLiteral("cannot write the trace file %1").arg(opts.tracePath));
     }
     if (!r.setupError.isEmpty()) return fail(r.setupError);
@@ -99,10 +123,8 @@ int cmdDraw(const QStringList& args, QTextStream& out) {
         d.warn(QStringLiteral("%1 line(s) of the answers file were not used").arg(r.unusedAnswers));
 
     if (!opts.pngPath.isEmpty()) {
-        QImageWriter writer(opts.pngPath, "png");
-        if (!writer.write(r.image))
-            return fail(QStringLiteral("cannot write the picture %1: %2")
-                            .arg(opts.pngPath, writer.errorString()));
+        if (QString e = writePicture(r.image, opts.pngPath); !e.isEmpty())
+            return fail(QStringLiteral("cannot write the picture %1: %2").arg(opts.pngPath, e));
     }
     return r.result == RunResult::Normal ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/headless_run.h"
+
 struct DrawOptions {
     QString file;
     QString program;          // empty: listing entry 1
@@ -12,7 +14,7 @@ struct DrawOptions {
     QString pngPath;          // empty: no picture
     QString tracePath;        // empty: no trace; "-": standard output
     QString answersPath;      // empty: defaults only
-    qint64 maxBlocks = 1000000;
+    qint64 maxBlocks = kDefaultMaxBlocks;
 };
 
 struct CheckOptions {

@@ -33,6 +33,44 @@ private:
     double w_, h_;
 };
 
+// Passes every operation on until it is shut; then keeps nothing, as a blank
+// surface does.  A run that goes on far beyond any real program (an endless
+// loop on its way to the block bound) stops costing paint and trace lines.
+class PaintingGate : public Surface {
+public:
+    explicit PaintingGate(Surface& to) : to_(to) {}
+    void shut() { open_ = false; }
+    bool isOpen() const { return open_; }
+    void fill(double x1, double y1, double x2, double y2, colour::Rgb c) override {
+        if (open_) to_.fill(x1, y1, x2, y2, c);
+    }
+    void line(double x1, double y1, double x2, double y2, colour::Rgb c) override {
+        if (open_) to_.line(x1, y1, x2, y2, c);
+    }
+    void point(double x, double y, colour::Rgb c) override {
+        if (open_) to_.point(x, y, c);
+    }
+    void circle(double cx, double cy, double r, colour::Rgb c) override {
+        if (open_) to_.circle(cx, cy, r, c);
+    }
+    void text(double x, double y, double size, colour::Rgb c, const QString& s) override {
+        if (open_) to_.text(x, y, size, c, s);
+    }
+    void fittedText(double x, double y, double size, colour::Rgb c, const QString& s,
+                    double maxWidth) override {
+        if (open_) to_.fittedText(x, y, size, c, s, maxWidth);
+    }
+    double width() const override { return to_.width(); }
+    double height() const override { return to_.height(); }
+    double screenWidth() const override { return to_.screenWidth(); }
+    double screenHeight() const override { return to_.screenHeight(); }
+    bool keepsPaint() const override { return open_ && to_.keepsPaint(); }
+
+private:
+    Surface& to_;
+    bool open_ = true;
+};
+
 // Each yield runs the idle action (set by the command once the run exists).
 class HeadlessPump : public EventPump {
 public:

@@ -111,6 +111,9 @@ HeadlessOutcome drawHeadless(const HeadlessDrawing& d) {
         surface = recording.get();
     }
 
+    PaintingGate gate(*surface);
+    surface = &gate;
+
     DrawingState state;
     AutoDialogs dialogs(d.lathe, d.answers);
     if (d.trace) dialogs.setTraceSink(d.trace);
@@ -132,6 +135,14 @@ HeadlessOutcome drawHeadless(const HeadlessDrawing& d) {
     // answers ("click X Y"), else the corners of the whole window, which
     // leaves the view as it was.
     pump.setIdle([&] {
+        if (gate.isOpen() && pump.yields() > kPaintedBlocks && d.maxBlocks > kPaintedBlocks) {
+            gate.shut();
+            if (d.warn)
+                d.warn(QStringLiteral("%1 blocks drawn: the picture and the trace stop here, the run "
+                                      "goes on to its end or to --max-blocks %2")
+                           .arg(kPaintedBlocks)
+                           .arg(d.maxBlocks));
+        }
         const int a = state.areaSelectState;
         if (a != drawing::kAreaWantUpperLeft && a != drawing::kAreaWantLowerRight) return;
         double x = 0, y = 0;

@@ -15,6 +15,12 @@ class ProgramStore;
 
 // Twips per pixel of the headless surface (96 dpi).
 inline constexpr double kHeadlessTwipsPerPixel = 15.0;
+// Blocks a headless run may take before it is ended as an engine error (the
+// default of --max-blocks).
+inline constexpr qint64 kDefaultMaxBlocks = 1000000;
+// Blocks painted (picture and trace) before a run that goes on is warned about
+// and continues without painting, so that reaching the bound costs little.
+inline constexpr qint64 kPaintedBlocks = 100000;
 
 struct HeadlessDrawing {
     const store::ProgramStore* programs = nullptr;
@@ -23,14 +29,14 @@ struct HeadlessDrawing {
     QStringList answers;        // lines of the answers file
     int widthPx = 1920;
     int heightPx = 1080;
-    qint64 maxBlocks = 1000000;
+    qint64 maxBlocks = kDefaultMaxBlocks;
     bool wantImage = false;     // keep a picture (for --png)
     // Every surface operation and every box as a trace line (null: none).
     std::function<void(const QString&)> trace;
     // Every OK box, with the listing name of the program being interpreted
     // and the 1-based line in it.
     std::function<void(const QString& text, const QString& program, int line)> onMessage;
-    // Complaints about the answers file.
+    // Complaints about the answers file, and the warning at kPaintedBlocks.
     std::function<void(const QString&)> warn;
 };
 

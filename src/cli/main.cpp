@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "cli/cli_commands.h"
+#include "cli/headless_run.h"
 #include "platform/recording_surface.h"
 
 void printMessageLine(QTextStream& out, const QString& text) {
@@ -24,7 +25,10 @@ static void usage(QTextStream& s) {
          "       tssnc-cli readout FILE\n"
          "       tssnc-cli draw FILE [--program NAME] [--lathe t|m] [--size WxH] [--png OUT.png]"
          " [--trace OUT|-] [--answers FILE] [--max-blocks N]\n"
-         "       tssnc-cli check [--lathe t|m] FILE...\n"
+         "           (--max-blocks: a run that takes more blocks ends as an error; default "
+      << kDefaultMaxBlocks << ";\n"
+         "            past " << kPaintedBlocks << " blocks it goes on without picture or trace)\n"
+      << "       tssnc-cli check [--lathe t|m] FILE...\n"
          "       tssnc-cli send FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n"
          "       tssnc-cli receive FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n";
     s.flush();
@@ -75,6 +79,12 @@ int main(int argc, char** argv) {
     else if (cmd == QLatin1String("receive")) rc = cmdReceive(args, out);
     else rc = kBadUsage;
     out.flush();
+    // A listing or trace cut short (a full disk behind a redirection) is no success.
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err << cmd << ": cannot write the standard output\n";
+        err.flush();
+        return 2;
+    }
     if (rc == kBadUsage) {
         usage(err);
         return 2;

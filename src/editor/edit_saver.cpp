@@ -178,8 +178,10 @@ QString EditSaver::saveReadout() {
     const QString rememberedLabel = w_.programLabel();
     if (d.input(kReadoutPrompt, kReadoutTitle, kYes, kBoxX, kBoxY) != kYes) return {};
 
+    // The copy is proposed beside the file the read-out came from (not the
+    // file last chosen, which after a program save is that program's file).
     const FileChoice c = d.saveFile(dir, filenames::machineFilter(ext), kDialogTitle,
-                                    filenames::copyName(w_.currentFilePath(), dir));
+                                    filenames::copyName(w_.programStore().path(), dir));
     if (c.cancelled) return {};
     const QString previousPath = w_.currentFilePath();
     auto giveUp = [&] {

@@ -73,9 +73,34 @@ bool EditSearch::replaceMatch(Pane& pane, const QString& what, const QString& wi
     return true;
 }
 
+QString replacedCountText(int count) { return QStringLiteral("%1件置換しました").arg(count); }
+
+bool EditSearch::startAtCaret(Pane& pane, const QString& what, bool downward) {
+    const QString text = pane.text();
+    const qint32 at = downward
+                          ? accepted(findForward(text, what, pane.selStart()))
+                          : accepted(findBackward(text, what, 1, pane.selStart() + pane.selLength()));
+    if (at < 0) {
+        store(-1);
+        return false;
+    }
+    pane.select(at, qint32(what.size()));
+    pane.colourSelection(kCurrent);
+    store(at);
+    return true;
+}
+
 QString EditSearch::replaceAll(Pane& pane, const QString& what, const QString& with,
                                bool downward, int* changed) {
     int count = 0;
+    const QString done = downward ? kReplaceAllDownDone : kReplaceAllUpDone;
+    // Without a current match (no search ran, or the text changed since) the
+    // run starts from the caret or the selection, not from a stale position.
+    if ((position_ < 1 || !matchesAt(pane.text(), what, position_)) &&
+        !startAtCaret(pane, what, downward)) {
+        if (changed) *changed = 0;
+        return done + QLatin1Char('\n') + replacedCountText(0);
+    }
     mode_ = Mode::ReplacingAll;
     // Every round moves past the last match (downward the search starts after
     // it, or after the insertion; upward it ends before it), so this ends.
@@ -85,7 +110,7 @@ QString EditSearch::replaceAll(Pane& pane, const QString& what, const QString& w
     }
     mode_ = Mode::Normal;
     if (changed) *changed = count;
-    return downward ? kReplaceAllDownDone : kReplaceAllUpDone;
+    return done + QLatin1Char('\n') + replacedCountText(count);
 }
 
 }  // namespace search

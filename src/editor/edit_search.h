@@ -21,6 +21,9 @@ inline const QString kReachedStart = QStringLiteral("ファイル先頭まで検
 inline const QString kReplaceAllDownDone = QStringLiteral("終端まで検索しました");
 inline const QString kReplaceAllUpDone = QStringLiteral("先頭まで検索しました");
 
+// "3件置換しました": the count added to the message of "すべて置換".
+QString replacedCountText(int count);
+
 struct Outcome {
     bool found = false;
     QString message;  // for an OK box; empty when none is due
@@ -58,14 +61,17 @@ public:
     // longer the search text (edited since).  True when the text changed.
     bool replaceMatch(Pane& pane, const QString& what, const QString& with);
 
-    // "すべて置換": replace and find next until nothing more is found.  Each
-    // search goes on after the text just inserted, so a replacement that holds
-    // the search text ends too.  Returns the closing message; `changed` counts
-    // the replacements made.
+    // "すべて置換": replace and find next until nothing more is found, from the
+    // current match or, without one, from the caret.  Each search goes on
+    // after the text just inserted, so a replacement that holds the search
+    // text ends too.  Returns the closing message (the end or start message,
+    // a line break and how many were replaced); `changed` counts them.
     QString replaceAll(Pane& pane, const QString& what, const QString& with, bool downward,
                        int* changed = nullptr);
 
 private:
+    // The match nearest the caret in the direction, selected; false if none.
+    bool startAtCaret(Pane& pane, const QString& what, bool downward);
     void store(qint32 p) {
         position_ = p;
         tag_ = p;

@@ -101,6 +101,7 @@ void Frm編集::buildControls() {
     Label1 = new Label(canvas_);
     Label1->place(11160, 0, 4095, 435);
     Label1->setFont(uiFont(kNameFontSize));
+    Label1->setElided(true);
     Label1->setForeColor(colour::fromVb(0xFFFF));
     // Yellow needs a dark ground to be read; the edit screen's grey.
     Label1->setBackColor(colour::fromVb(kDarkBackVb));
@@ -233,7 +234,10 @@ void Frm編集::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    Form_Unload();
+    if (!Form_Unload()) {
+        e->ignore();
+        return;
+    }
     e->accept();
 }
 

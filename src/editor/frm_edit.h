@@ -110,7 +110,8 @@ public:
     void Form_DblClick();
     // unloadMode 0 = the close box; any other passes unchanged.
     void Form_QueryUnload(bool& cancel, int unloadMode);
-    void Form_Unload();
+    // False when the operator cancelled the save offer: the window stays.
+    bool Form_Unload();
     void 終了_Click();
     void 送受信_Click();
     void myhide();

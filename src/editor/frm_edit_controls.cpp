@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include "platform/gui_colour.h"
+#include "platform/gui_elide.h"
 #include "platform/gui_twips.h"
 
 namespace {
@@ -277,6 +278,31 @@ void TextBox::mousePressEvent(QMouseEvent* e) {
 Label::Label(QWidget* parent) : QLabel(parent), TwipPlace(this) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackColor(colour::kButtonFace);
+}
+
+void Label::setCaption(const QString& c) {
+    caption_ = c;
+    showCaption();
+}
+
+void Label::setElided(bool on) {
+    elided_ = on;
+    showCaption();
+}
+
+void Label::showCaption() {
+    if (!elided_) {
+        QLabel::setText(caption_);
+        return;
+    }
+    const QString shown = elidedToWidth(caption_, font(), contentsRect().width());
+    QLabel::setText(shown);
+    setToolTip(shown == caption_ ? QString() : caption_);
+}
+
+void Label::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    if (elided_) showCaption();
 }
 
 void Label::setBackColor(colour::Rgb c) {

@@ -141,8 +141,11 @@ public:
     using TwipPlace::height;
     using TwipPlace::width;
     explicit Label(QWidget* parent);
-    QString caption() const { return QLabel::text(); }
-    void setCaption(const QString& c) { QLabel::setText(c); }
+    QString caption() const { return caption_; }
+    void setCaption(const QString& c);
+    // A caption longer than the label is shown cut with "…", whole in the
+    // tooltip (the caption itself stays whole).
+    void setElided(bool on);
     colour::Rgb backColor() const { return back_; }
     void setBackColor(colour::Rgb c);
     colour::Rgb foreColor() const { return fore_; }
@@ -152,8 +155,12 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void showCaption();
+    QString caption_;
+    bool elided_ = false;
     colour::Rgb back_ = colour::kButtonFace;
     colour::Rgb fore_ = colour::kBlack;
 };

@@ -130,14 +130,17 @@ void Frm編集::Form_QueryUnload(bool& cancel, int unloadMode) {
     終了_Click();
 }
 
-void Frm編集::Form_Unload() {
-    mysave();
+bool Frm編集::Form_Unload() {
+    // A save offer whose save dialog was cancelled keeps the window and its
+    // edit: leaving would lose it.
+    if (!mysave()) return false;
     // The search dialogs belong to the editor: they go with it.
     myhide();
     storeScreens();
     abortFlag = drawing::kAbortCode;  // a drawing run in progress stops at its next yield
     showMenuWindow();
     hide();
+    return true;
 }
 
 void Frm編集::終了_Click() { Form_Unload(); }

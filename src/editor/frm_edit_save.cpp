@@ -47,7 +47,9 @@ EditSaver& Frm編集::editSaver() {
 }
 
 bool Frm編集::editHasChanges() const {
-    return editChanged >= 1 || RichTextBox2->text() != editShown_;
+    // The text decides, not the keys: F9, arrows or access keys change nothing
+    // worth an offer, and a text typed back to what it was is no change.
+    return RichTextBox2->text() != editShown_;
 }
 
 void Frm編集::noteEditTextShown() { editShown_ = RichTextBox2->text(); }

@@ -43,6 +43,8 @@ void frm検索::Form_Activate() {
         RichTextPane p(pane);
         search_.findAgainFrom(p, Text1->text(), replaced ? *replaced : *tag);
     }
+    // The text may have come from the selection just now.
+    focusSearchText();
 }
 
 void frm検索::Command1_Click() {

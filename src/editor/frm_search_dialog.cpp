@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -123,6 +124,16 @@ void SearchDialog::placeBesideEditor(double shift) {
 }
 
 void SearchDialog::showMessage(const QString& text) { editor_.dialogs().message(text); }
+
+void SearchDialog::focusSearchText() {
+    Text1->setFocus();
+    Text1->selectAll();
+}
+
+void SearchDialog::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    focusSearchText();
+}
 
 void SearchDialog::closeEvent(QCloseEvent* e) {
     // Closed by its close box, the dialog is hidden as "キャンセル" hides it, so

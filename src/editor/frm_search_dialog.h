@@ -74,6 +74,10 @@ protected:
     // by shift twips, kept on the screen.
     void placeBesideEditor(double shift);
     void showMessage(const QString& text);
+    // The search text takes the focus, all of it selected, so that typing
+    // replaces it (and Space or Enter press no button left focused before).
+    void focusSearchText();
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
     Frm編集& editor_;

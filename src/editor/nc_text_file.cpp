@@ -4,24 +4,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include "platform/plain_file.h"
 
 namespace nctext {
 
 ReadResult readLines(const QString& path) {
     ReadResult r;
-    QFile f(path);
-    const QFileInfo info(path);
-    // A device or a pipe may never end: only plain files are read.
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    switch (readPlainFile(path, &bytes)) {
+    case PlainRead::Ok: break;
+    case PlainRead::NotPlain:
         r.error = QStringLiteral("ファイルを開けませんでした\n") + path;
         return r;
-    }
-    if (f.size() > kMaxReadBytes) {
+    case PlainRead::TooLarge:
         r.error = QStringLiteral("ファイルが大きすぎます（最大%1MB）\n").arg(kMaxReadBytes >> 20) + path;
         return r;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError || bytes.size() > kMaxReadBytes) {
+    case PlainRead::ReadFailed:
         r.error = QStringLiteral("ファイルを読み込めませんでした\n") + path;
         return r;
     }
@@ -30,6 +28,12 @@ ReadResult readLines(const QString& path) {
         return r;
     }
     const textenc::Decoded d = textenc::decode(bytes);
+    if (d.brokenAt >= 0) {
+        // Read on, the bytes would be changed without a word at the next save.
+        const qsizetype line = bytes.left(d.brokenAt).count('\n') + 1;
+        r.error = QStringLiteral("%1行目の文字が壊れているため読み込めません（Shift_JIS）\n").arg(line) + path;
+        return r;
+    }
     r.ok = true;
     r.lines = textenc::splitLines(d.text);
     r.encoding = d.encoding;

@@ -7,13 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/plain_file.h"
 #include "platform/text_encoding.h"
 
 namespace nctext {
 
-// Largest file read: far beyond any NC file the program store can hold, so that
-// a log or an image picked by mistake is refused before it fills the memory.
-constexpr qint64 kMaxReadBytes = 64 * 1024 * 1024;
+// Largest file read, so that a log or an image picked by mistake is refused
+// before it fills the memory.
+constexpr qint64 kMaxReadBytes = kMaxFileReadBytes;
 
 struct ReadResult {
     bool ok = false;

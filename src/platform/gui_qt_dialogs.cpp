@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QInputDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QScreen>
 #include "platform/file_filter.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_twips.h"
@@ -47,6 +49,11 @@ FileChoice runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QS
     return c;
 }
 
+// Room of the input box around its text field, and of a window title beside
+// the window manager's buttons and icon (pixels).
+constexpr int kInputBoxMarginPx = 60;
+constexpr int kTitleButtonsPx = 160;
+
 }  // namespace
 
 QtDialogs::QtDialogs(QWidget* parent, const QString& title) : parent_(parent), title_(title) {}
@@ -78,6 +85,13 @@ QString QtDialogs::input(const QString& prompt, const QString& title,
     d.setLabelText(QString(prompt).replace(u'&', QStringLiteral("&&")));
     d.setTextValue(defaultAnswer);
     d.setFont(uiFont(9));
+    // Wide enough for a whole path in the box and for the title beside the
+    // window's buttons, within the screen.
+    const QFontMetrics fm(d.font());
+    const int wanted = qMax(fm.horizontalAdvance(defaultAnswer) + kInputBoxMarginPx,
+                            fm.horizontalAdvance(d.windowTitle()) + kTitleButtonsPx);
+    const int screenWidth = d.screen() ? d.screen()->availableGeometry().width() : wanted;
+    d.resize(qMin(qMax(d.sizeHint().width(), wanted), screenWidth), d.sizeHint().height());
     d.move(twips::px(x), twips::px(y));
     if (d.exec() != QDialog::Accepted) return {};
     return d.textValue();

@@ -8,6 +8,7 @@
 #include <utility>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #endif
@@ -206,9 +207,28 @@ void QtSerialPort::onReadyRead() {
         callback_(line_.parity == QSerialPort::NoParity ? Event::Frame : Event::RxParity);
 }
 
+bool QtSerialPort::deviceHungUp() const {
+#ifdef Q_OS_UNIX
+    pollfd p{int(dev_->handle()), POLLOUT, 0};
+    if (::poll(&p, 1, 0) < 0) return true;
+    return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return true;
+#endif
+}
+
 void QtSerialPort::onError(QSerialPort::SerialPortError e) {
     // Failures while opening or setting up the line are results, not events.
     if (e == QSerialPort::NoError || configuring_) return;
+    const bool deviceFault = e == QSerialPort::ResourceError || e == QSerialPort::ReadError ||
+                             e == QSerialPort::WriteError;
+    if (deviceFault && dev_->isOpen() && !deviceHungUp()) {
+        // A write that would block (the controller's XOFF stopped the line
+        // between the check for room and the write) reads as a resource error:
+        // the bytes stay queued and go when the line moves again.
+        dev_->clearError();
+        return;
+    }
     if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && dev_->isOpen()) {
         // The device went away (a pulled adapter reads as an error or as an end
         // that never stops): let it go, so that the port can be opened again.
@@ -260,6 +280,16 @@ void QtSerialPort::discardOutput() {
     }
     ::tcflow(fd, TCOON);
 #endif
+}
+
+void QtSerialPort::discardInput() {
+    if (!isOpen()) return;
+    takeInput();
+    dev_->clear(QSerialPort::Input);
+    in_.clear();
+    carry_.clear();
+    garbled_ = breaks_ = 0;
+    eof_ = false;
 }
 
 qintptr QtSerialPort::nativeHandle() const { return isOpen() ? qintptr(dev_->handle()) : -1; }

@@ -45,6 +45,7 @@ public:
     qint64 pendingOutput() const override;
     bool waitForOutput(int msecs) override;
     void discardOutput() override;
+    void discardInput() override;
 
     // A fixed device instead of the one the port number maps to (empty: map
     // the number again).  Takes effect at the next open.
@@ -79,6 +80,8 @@ private:
     void takeInput();
     void onReadyRead();
     void onError(QSerialPort::SerialPortError e);
+    // True when the device is gone (hung up, unplugged) rather than busy.
+    bool deviceHungUp() const;
     std::unique_ptr<QSerialPort> dev_;
     QString settings_ = QStringLiteral("9600,e,7,1");
     LineSettings line_;

@@ -54,4 +54,6 @@ public:
     // Drops output not yet sent and lifts a hold that an XOFF put on the line,
     // so that the next transfer starts clean.
     virtual void discardOutput() = 0;
+    // Drops what has arrived and not been read (ours and the system's queue).
+    virtual void discardInput() { readAll(); }
 };

@@ -9,6 +9,19 @@ namespace {
 const char* codecName(Encoding enc) { return enc == Encoding::ShiftJis ? "Shift_JIS" : "UTF-8"; }
 }  // namespace
 
+// A lead byte of a two-byte Shift_JIS character must be followed by a trail
+// byte.
+static qsizetype brokenShiftJisAt(const QByteArray& bytes) {
+    auto lead = [](quint8 b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+    auto trail = [](quint8 b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (!lead(quint8(bytes[i]))) continue;
+        if (i + 1 >= bytes.size() || !trail(quint8(bytes[i + 1]))) return i;
+        ++i;
+    }
+    return -1;
+}
+
 Decoded decode(const QByteArray& bytes) {
     Decoded d;
     QByteArray body = bytes;
@@ -24,6 +37,7 @@ Decoded decode(const QByteArray& bytes) {
         return d;
     }
     d.bom = false;
+    d.brokenAt = brokenShiftJisAt(bytes);
     QStringDecoder sjis("Shift_JIS");
     if (sjis.isValid()) {
         d.text = sjis.decode(bytes);

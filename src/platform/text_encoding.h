@@ -16,6 +16,10 @@ struct Decoded {
     QString text;
     Encoding encoding = Encoding::Utf8;
     bool bom = false;  // UTF-8 byte order mark at the start (kept when writing back)
+    // Shift_JIS only: offset of the first lead byte without its trail byte (a
+    // sequence cut or garbled), -1 when none.  Such a byte is decoded as
+    // something else and would be written back changed.
+    qsizetype brokenAt = -1;
 };
 
 // Bytes -> text with the encoding rule above.

@@ -151,12 +151,19 @@ void frmrs232c::setBusy(Busy b) {
         c->setEnabled(b == Busy::Idle || c == running);
 }
 
+void frmrs232c::startAfresh() {
+    // A new transfer shows only its own progress and program line.
+    view_->clearPrintArea();
+    view_->setNote(QString());
+}
+
 void frmrs232c::cmd送信_Click() {
     if (busy_ != Busy::Idle) return;
     Dialogs& d = windowDialogs();
     const FileChoice c =
         d.openFile(workDir(), transfer::fileFilter(machine_), transfer::kSendDialogTitle);
     if (c.cancelled || c.path.isEmpty()) return;
+    startAfresh();
     setBusy(Busy::Sending);
     stopSend_ = false;
     transfer::SendOptions o = sendOptions_;
@@ -178,6 +185,7 @@ void frmrs232c::cmd受信_Click() {
         workDir(), transfer::fileFilter(machine_), transfer::kReceiveDialogTitle,
         transfer::proposedReceiveName(QDateTime::currentDateTime(), machine_));
     if (c.cancelled || c.path.isEmpty()) return;
+    startAfresh();
     reception_ = std::make_unique<transfer::Reception>(*MSComm1, *view_, d);
     reception_->setOnEnded([this](bool) { setBusy(Busy::Idle); });
     if (!reception_->start(c.path, portName())) return;

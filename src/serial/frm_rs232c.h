@@ -88,6 +88,7 @@ private:
     class View;
     void wirePort();
     void setBusy(Busy b);
+    void startAfresh();
     QString portName() const;
     std::unique_ptr<SerialPort> MSComm1;
     ImageSurface surface_;

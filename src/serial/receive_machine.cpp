@@ -26,6 +26,13 @@ void ReceiveMachine::endFileLine(Result& r) {
 ReceiveMachine::Result ReceiveMachine::feed(const QByteArray& bytes) {
     Result r;
     if (finished_) return r;
+    feedBytes(bytes, r);
+    if (noteChanged_) view_.setNote(noteLine_);
+    noteChanged_ = false;
+    return r;
+}
+
+void ReceiveMachine::feedBytes(const QByteArray& bytes, Result& r) {
     for (char raw : bytes) {
         const char c = char(iso::stripParity(quint8(raw)));
         switch (c) {
@@ -52,10 +59,14 @@ ReceiveMachine::Result ReceiveMachine::feed(const QByteArray& bytes) {
         QChar ch = QLatin1Char(c);
         if (column_ == 0 && ch == QLatin1Char(':')) ch = QLatin1Char('O');
         if (column_ == 0 && ch == QLatin1Char('O')) {
-            view_.setNote(QString());
+            noteLine_.clear();
+            noteChanged_ = true;
             column_ = kNoteColumnMark + 1;
         }
-        if (column_ > kNoteColumnMark) view_.setNote(view_.note() + ch);
+        if (column_ > kNoteColumnMark) {
+            noteLine_ += ch;
+            noteChanged_ = true;
+        }
         ++column_;
         r.fileBytes += char(ch.unicode());
         printChar(QString(ch), false);
@@ -69,11 +80,10 @@ ReceiveMachine::Result ReceiveMachine::feed(const QByteArray& bytes) {
                 r.finished = true;
                 view_.print(receiveDoneText(file_), true);
                 r.messages.append(kReceiveEndMessage);
-                return r;
+                return;
             }
         }
     }
-    return r;
 }
 
 }  // namespace transfer

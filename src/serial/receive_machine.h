@@ -36,6 +36,7 @@ public:
     static inline const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
 private:
+    void feedBytes(const QByteArray& bytes, Result& r);
     void printChar(const QString& text, bool lineEnd);
     void endFileLine(Result& r);
     TransferView& view_;
@@ -45,6 +46,10 @@ private:
     bool inProgram_ = false;  // set by the first "%"
     bool finished_ = false;
     int clearedAt_ = -1;      // line count at which the print area was last cleared
+    // The program-number line as far as it came; the note box is given it once
+    // per arrival (a line without end must not cost a copy per character).
+    QString noteLine_;
+    bool noteChanged_ = false;
 };
 
 }  // namespace transfer

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include "platform/dialogs.h"
+#include "platform/plain_file.h"
 #include "serial/transfer_texts.h"
 #include "serial/transfer_view.h"
 
@@ -35,10 +36,14 @@ bool Reception::start(const QString& path, const QString& portName) {
         return false;
     }
     file_.setFileName(path);
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // A pipe without reader would hold open() for ever; a device is no file.
+    if (!writableTarget(path) || !file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         dialogs_.message(uncreatableFileMessage(path));
         return false;
     }
+    // What came while no reception ran (after an earlier program's second "%",
+    // or noise while idle) belongs to no file.
+    port_.discardInput();
     path_ = path;
     machine_ = std::make_unique<ReceiveMachine>(view_, path);
     sinceSync_.start();

@@ -1,8 +1,10 @@
 #include "serial/sender.h"
 
 #include <QElapsedTimer>
-#include <QFile>
+#include <QList>
+#include <functional>
 #include "platform/event_pump.h"
+#include "platform/plain_file.h"
 #include "platform/serial_port.h"
 #include "serial/iso_code.h"
 #include "serial/send_plan.h"
@@ -21,7 +23,11 @@ enum class Step { Ok, Stalled, Stopped };
 
 class Loop {
 public:
-    Loop(SerialPort& port, EventPump& pump, const SendOptions& o) : port_(port), pump_(pump), o_(o) {}
+    // left: told how many of the bytes written so far have left the port.
+    Loop(SerialPort& port, EventPump& pump, const SendOptions& o, std::function<void(qint64)> left)
+        : port_(port), pump_(pump), o_(o), left_(std::move(left)) {}
+
+    qint64 written() const { return written_; }
 
     // A new line begins: its time starts now.
     void startLine() { since_.start(); }
@@ -29,6 +35,7 @@ public:
     // Queues bytes and waits until no more than `ahead` bytes are left waiting.
     Step put(const QByteArray& bytes, qint64 ahead) {
         if (port_.write(bytes) != bytes.size()) return Step::Stalled;
+        written_ += bytes.size();
         return waitUntil(ahead);
     }
 
@@ -37,9 +44,15 @@ public:
             if (stopped()) return Step::Stopped;
             if (!port_.isOpen() || since_.elapsed() > o_.stallLimitMs) return Step::Stalled;
             port_.waitForOutput(kSendWaitSliceMs);
+            tellLeft();
             pump_.yield();
         }
+        tellLeft();
         return stopped() ? Step::Stopped : Step::Ok;
+    }
+
+    void tellLeft() {
+        if (port_.isOpen()) left_(written_ - port_.pendingOutput());
     }
 
     // The last bytes leave at the line's own pace (at 300 baud the bytes still
@@ -51,6 +64,7 @@ public:
             if (stopped()) return Step::Stopped;
             if (!port_.isOpen() || since_.elapsed() > o_.stallLimitMs) return Step::Stalled;
             port_.waitForOutput(kSendWaitSliceMs);
+            tellLeft();
             pump_.yield();
             const qint64 now = port_.pendingOutput();
             if (now < left) since_.start();
@@ -58,7 +72,9 @@ public:
         }
         if (stopped()) return Step::Stopped;
         // A port that went away has nothing left to send, but what it held is lost.
-        return port_.isOpen() ? Step::Ok : Step::Stalled;
+        if (!port_.isOpen()) return Step::Stalled;
+        tellLeft();
+        return Step::Ok;
     }
 
     bool stopped() const { return o_.stopRequested && o_.stopRequested(); }
@@ -67,7 +83,9 @@ private:
     SerialPort& port_;
     EventPump& pump_;
     const SendOptions& o_;
+    std::function<void(qint64)> left_;
     QElapsedTimer since_;
+    qint64 written_ = 0;
 };
 
 }  // namespace
@@ -75,13 +93,17 @@ private:
 SendResult sendFile(const QString& file, SerialPort& port, const QString& portName,
                     TransferView& view, EventPump& pump, const SendOptions& options) {
     SendResult r;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    switch (readPlainFile(file, &bytes)) {
+    case PlainRead::Ok: break;
+    case PlainRead::TooLarge:
+        r.message = tooLargeFileMessage(file);
+        return r;
+    case PlainRead::NotPlain:
+    case PlainRead::ReadFailed:
         r.message = unreadableFileMessage(file);
         return r;
     }
-    const QByteArray bytes = f.readAll();
-    f.close();
     const PlanResult planned = planSend(bytes);
     if (planned.empty) {
         r.message = emptySendFileMessage(file);
@@ -100,7 +122,19 @@ SendResult sendFile(const QString& file, SerialPort& port, const QString& portNa
     }
     view.print(totalLinesText(n), true);
 
-    Loop loop(port, pump, options);
+    // A line is printed once its bytes have left the port (not when they are
+    // queued): under a held line the display stops where the line stopped.
+    QList<qint64> lineEnds;  // offset just past each queued line's LF
+    lineEnds.reserve(n);
+    int shown = 0;
+    auto showLeft = [&](qint64 left) {
+        while (shown < lineEnds.size() && lineEnds[shown] <= left) {
+            if (shown % kRemainingEvery == 0) view.print(remainingLinesText(n - shown), true);
+            view.print(plan.lines[shown], true);
+            ++shown;
+        }
+    };
+    Loop loop(port, pump, options, showLeft);
     auto finish = [&](Step s) {
         port.discardOutput();
         r.outcome = s == Step::Stopped ? SendOutcome::Stopped : SendOutcome::Abandoned;
@@ -112,9 +146,8 @@ SendResult sendFile(const QString& file, SerialPort& port, const QString& portNa
         if (Step s = loop.put(kPercentLine, options.aheadBytes); s != Step::Ok) return finish(s);
     }
     for (int i = 0; i < n; ++i) {
-        if (i % kRemainingEvery == 0) view.print(remainingLinesText(n - i), true);
-        view.print(plan.lines[i], true);
         loop.startLine();
+        lineEnds.append(loop.written() + plan.coded[i].size() + kLfBytes.size());
         if (Step s = loop.put(plan.coded[i], options.aheadBytes); s != Step::Ok) return finish(s);
         if (Step s = loop.put(kLfBytes, options.aheadBytes); s != Step::Ok) return finish(s);
         pump.yield();

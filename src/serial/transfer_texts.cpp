@@ -1,6 +1,7 @@
 #include "serial/transfer_texts.h"
 
 #include "drawing/number_text.h"
+#include "platform/plain_file.h"
 
 namespace transfer {
 
@@ -46,6 +47,11 @@ QString tooManyLinesMessage(int lines, int limit) {
 
 QString unreadableFileMessage(const QString& file) {
     return QStringLiteral("ファイル") + file + QStringLiteral("を読めません");
+}
+
+QString tooLargeFileMessage(const QString& file) {
+    return QStringLiteral("ファイル") + file +
+           QStringLiteral("は大きすぎます（最大%1MB）").arg(kMaxFileReadBytes >> 20);
 }
 
 QString uncreatableFileMessage(const QString& file) {

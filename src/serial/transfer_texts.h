@@ -37,6 +37,7 @@ QString receiveDoneText(const QString& file);
 QString unsendableLineMessage(int lineNo, const QString& line);
 QString tooManyLinesMessage(int lines, int limit);
 QString unreadableFileMessage(const QString& file);
+QString tooLargeFileMessage(const QString& file);
 QString uncreatableFileMessage(const QString& file);
 // Writing the received file failed (disk full): the reception stops.
 QString unwritableFileMessage(const QString& file);

@@ -59,3 +59,19 @@ TEST(BadInputDrawCli, EachBoundEndsTheRunWithItsMessage) {
         EXPECT_EQ(r.out.toStdString(), c.out.toStdString()) << c.name;
     }
 }
+
+TEST(BadInputDrawCli, AnEndlessLoopStopsPaintingAfterAWarningAndEndsAtTheBound) {
+    QTemporaryDir dir;
+    const QString nc = writeFileBytes(dir.filePath(QStringLiteral("loop.nc")),
+                                      "%\r\nO0001\r\nN1 G01X1.\r\nGOTO1\r\n%\r\n");
+    const CliResult r = runCli({"draw", nc, "--trace", "-", "--max-blocks", "150000"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "draw: 100000 blocks drawn: the picture and the trace stop here, the run "
+                     "goes on to its end or to --max-blocks 150000\n");
+    EXPECT_TRUE(r.out.endsWith("message \"ブロック数が上限150000に達しました 描画を中止します\"\n"));
+    // A block of this loop paints its move, the position and the key help (fewer
+    // than six operations): nothing of the last 50000 blocks is in the trace.
+    EXPECT_LT(r.out.count(u'\n'), 6 * 100000);
+    const CliResult help = runCli({"--help"});
+    EXPECT_TRUE(help.out.contains("default 1000000")) << help.out.toStdString();
+}

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <sys/stat.h>
 #include "common/cli_run.h"
 #include "common/pty.h"
 #include "common/temp_home.h"
@@ -90,4 +91,22 @@ TEST(TransferCli, UsageErrorsAndFailuresHaveTheirOwnStatus) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "message: 通信ポート" + home.file("no-such-port") +
                          "を開けません\\n通信設定とケーブルを確かめてください\n");
+}
+
+TEST(TransferCli, FilesThatAreNotPlainAreRefusedWithoutOpeningThem) {
+    // A device never ends and a pipe without a writer (or reader) holds open().
+    TempHome home;
+    Pty pty;
+    const QString fifo = home.file("pipe.sp2");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const struct { const char* command; QString file; QString message; } rows[] = {
+        {"send", fifo, "ファイル" + fifo + "を読めません"},
+        {"send", "/dev/zero", "ファイル/dev/zeroを読めません"},
+        {"receive", fifo, "ファイル" + fifo + "を作れません"},
+    };
+    for (const auto& row : rows) {
+        const CliResult r = runCli({row.command, row.file, "--port", pty.slavePath()});
+        EXPECT_EQ(r.exitCode, 1) << row.command << " " << row.file.toStdString();
+        EXPECT_EQ(r.out, "message: " + row.message + "\n");
+    }
 }

@@ -55,6 +55,8 @@ TEST(BlockMoves, ColourByGCodeAndTheReferenceReturn) {
         {"G01 Z100.", "line 17100 10710 15300 10710 FFFF00"},
         // G41 in "m": the grey parallel 30 twips above a move to the left.
         {"G41G01 Z100.", "line 17100 10710 15300 10710 FFFF00\nline 17100 10680 15300 10680 808080"},
+        // G42: the same parallel on the other side, 30 twips below.
+        {"G42G01 Z100.", "line 17100 10710 15300 10710 FFFF00\nline 17100 10740 15300 10740 808080"},
         {"G32 Z100.", "line 17100 10710 15300 10710 FFFFFF"},
         {"G97 Z100.", "line 17100 10710 15300 10710 FF0000"},
         // X at 2000 is screen y 12960 - 9000.
@@ -203,5 +205,21 @@ TEST(TurningCycle, QDuringRoughingAsksWhetherToEndTheRun) {
                                        [](const auto& s) { return s.text == text::kQuitQuestion; });
         EXPECT_EQ(asked, c.pressQ) << c.name;
         EXPECT_EQ(rig.st.run.blockCount, c.blockCount) << c.name;
+    }
+}
+
+TEST(BlockMoves, ACornerRIsRefusedOnlyWhereTheNextBlockDoesNotMove) {
+    const QString noMove = QStringLiteral("軸移動がないところにコーナーRが指定されました エラーになります ");
+    struct Case {
+        const char* next;  // the block after the corner
+        bool refused;
+    } cases[] = {
+        {"G01 X30.", false},  // X alone moves
+        {"G01 Z-40.", false}, // Z alone moves
+        {"G01 X10. Z-20.", true},
+    };
+    for (const Case& c : cases) {
+        Drawing d("m", {"G00 X10. Z0", "G01 Z-20.,R2.", QString::fromLatin1(c.next)});
+        EXPECT_EQ(d.messages().contains(noMove), c.refused) << c.next;
     }
 }

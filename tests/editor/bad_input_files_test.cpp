@@ -15,6 +15,9 @@ TEST(BadInputFiles, EachUnreadableFileGivesItsMessage) {
     const QString binary = home.write(QStringLiteral("image.nc"),
                                       QByteArray("O0001\r\n\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 22));
     const QString utf16 = home.write(QStringLiteral("utf16.nc"), QByteArray("O\0001\0\r\0\n\0", 8));
+    // Shift_JIS ("あ" is 82 A0) with a lead byte cut off before CR, or at the end.
+    const QString cut = home.write(QStringLiteral("cut.nc"), "O0001(\x82\xA0)\r\nX1.(\x83\r\nM30\r\n");
+    const QString cutAtEnd = home.write(QStringLiteral("end.nc"), "O0001(\x82\xA0)\r\nM30\x82");
     const struct {
         QString path;
         const char* message;
@@ -27,6 +30,8 @@ TEST(BadInputFiles, EachUnreadableFileGivesItsMessage) {
         {QStringLiteral("/proc/self/mem"), "ファイルを読み込めませんでした\n"},
         {binary, "テキストファイルではないため読み込めません\n"},
         {utf16, "テキストファイルではないため読み込めません\n"},
+        {cut, "2行目の文字が壊れているため読み込めません（Shift_JIS）\n"},
+        {cutAtEnd, "2行目の文字が壊れているため読み込めません（Shift_JIS）\n"},
     };
     for (const auto& c : cases) {
         store::ProgramStore st;

@@ -81,28 +81,37 @@ TEST(EditSearch, ReplaceAllEndsAndReplacesEveryMatchAfterTheCaret) {
     struct Case {
         QString text, what, with;
         bool down;
-        qint32 position;  // last match before the run (and the caret)
+        qint32 position;  // last match before the run (0: no search ran)
+        qint32 caret;
         QString result, message;
         int changed;
     } cases[] = {
         // A replacement holding the search text: the search goes on after it.
-        {QStringLiteral("N1 X1 X1 Z1 X1"), QStringLiteral("X1"), QStringLiteral("X10"), true, 0,
-         QStringLiteral("N1 X10 X10 Z1 X10"), QStringLiteral("終端まで検索しました"), 3},
-        {QStringLiteral("N1 X1X1X1"), QStringLiteral("x1"), QStringLiteral("AAX1"), true, 0,
-         QStringLiteral("N1 AAX1AAX1AAX1"), QStringLiteral("終端まで検索しました"), 3},
+        {QStringLiteral("N1 X1 X1 Z1 X1"), QStringLiteral("X1"), QStringLiteral("X10"), true, 0, 0,
+         QStringLiteral("N1 X10 X10 Z1 X10"), QStringLiteral("終端まで検索しました\n3件置換しました"), 3},
+        {QStringLiteral("N1 X1X1X1"), QStringLiteral("x1"), QStringLiteral("AAX1"), true, 0, 0,
+         QStringLiteral("N1 AAX1AAX1AAX1"), QStringLiteral("終端まで検索しました\n3件置換しました"), 3},
         // An empty replacement changes nothing.
-        {QStringLiteral("N1 X1 X1"), QStringLiteral("X1"), QString(), true, 0,
-         QStringLiteral("N1 X1 X1"), QStringLiteral("終端まで検索しました"), 0},
-        {QStringLiteral("N1 X1 X1"), QStringLiteral("X1"), QString(), false, 6,
-         QStringLiteral("N1 X1 X1"), QStringLiteral("先頭まで検索しました"), 0},
+        {QStringLiteral("N1 X1 X1"), QStringLiteral("X1"), QString(), true, 0, 0,
+         QStringLiteral("N1 X1 X1"), QStringLiteral("終端まで検索しました\n0件置換しました"), 0},
+        {QStringLiteral("N1 X1 X1"), QStringLiteral("X1"), QString(), false, 6, 6,
+         QStringLiteral("N1 X1 X1"), QStringLiteral("先頭まで検索しました\n0件置換しました"), 0},
         // Upward from the last match: it and every one above it.
-        {QStringLiteral("N1 X1 X1 X1"), QStringLiteral("X1"), QStringLiteral("X10"), false, 9,
-         QStringLiteral("N1 X10 X10 X10"), QStringLiteral("先頭まで検索しました"), 3},
+        {QStringLiteral("N1 X1 X1 X1"), QStringLiteral("X1"), QStringLiteral("X10"), false, 9, 9,
+         QStringLiteral("N1 X10 X10 X10"), QStringLiteral("先頭まで検索しました\n3件置換しました"), 3},
+        // No search ran: from the caret, upward (at the end) and downward (on a match).
+        {QStringLiteral("N1 X1 X1 X1"), QStringLiteral("X1"), QStringLiteral("X10"), false, 0, 11,
+         QStringLiteral("N1 X10 X10 X10"), QStringLiteral("先頭まで検索しました\n3件置換しました"), 3},
+        {QStringLiteral("N1 X1 X1 X1"), QStringLiteral("X1"), QStringLiteral("X10"), false, 0, 8,
+         QStringLiteral("N1 X10 X10 X1"), QStringLiteral("先頭まで検索しました\n2件置換しました"), 2},
+        {QStringLiteral("N1 X1 X1 X1"), QStringLiteral("X1"), QStringLiteral("X10"), true, 0, 6,
+         QStringLiteral("N1 X1 X10 X10"), QStringLiteral("終端まで検索しました\n2件置換しました"), 2},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE((c.text + QStringLiteral(" / ") + c.with).toStdString());
+        SCOPED_TRACE((c.text + QStringLiteral(" / ") + c.with).toStdString() + " caret " +
+                     std::to_string(c.caret));
         TestPane pane(c.text);
-        pane.select(c.position, 0);
+        pane.select(c.caret, 0);
         EditSearch s(Kind::Replace);
         s.setPosition(c.position);
         int changed = -1;
@@ -125,4 +134,28 @@ TEST(EditSearch, ReplaceTouchesOnlyTheMatchStillThere) {
     EXPECT_EQ(pane.selLength(), 2);
     s.setPosition(-1);  // the last search found nothing
     EXPECT_FALSE(s.replaceMatch(pane, QStringLiteral("X5"), QStringLiteral("X6")));
+}
+
+TEST(EditSearch, FindMovesFromTheCurrentMatchByItsOwnLength) {
+    struct Case {
+        QString text, what;
+        bool down;
+        qint32 current;   // the current match, selected
+        qint32 expected;
+    } cases[] = {
+        // Upward, one character: the previous match, on line 2.
+        {QStringLiteral("O100\r\nX1.\r\nX2."), QStringLiteral("X"), false, 11, 6},
+        // Downward from 6 + 2: no other "00" after it, so it wraps back to 6 (the
+        // overlapping one at 7 is never taken).
+        {QStringLiteral("G01 X1000."), QStringLiteral("00"), true, 6, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        TestPane pane(c.text);
+        pane.select(c.current, qint32(c.what.size()));
+        EditSearch s(Kind::Find);
+        s.setPosition(c.current);
+        EXPECT_TRUE(s.findNext(pane, c.what, c.down).found);
+        EXPECT_EQ(pane.selStart(), c.expected);
+    }
 }

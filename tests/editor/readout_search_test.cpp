@@ -114,3 +114,11 @@ TEST(ReadoutSearch, AnEditedTextIsSearchedAgainGoingUp) {
     edited.select(19, 3);
     EXPECT_EQ(step(s, edited, x, false), QStringLiteral("5"));
 }
+
+TEST(ReadoutSearch, OnlyLinesEndingInTwoBracketsAreSteppedOver) {
+    // A comment closes with one bracket: its line is searched like any other.
+    const QString text = QStringLiteral("%\r\nO0001\r\nG00 X1.(TOOL 1)\r\nM30\r\n%\r\n");
+    TestPane pane(text);
+    ReadoutSearch s;
+    EXPECT_EQ(step(s, pane, QStringLiteral("X1."), true), QString::number(14));
+}

@@ -32,7 +32,7 @@ TEST(ReceiveMachine, NotesRoadStopAndLineCounting) {
     // Only a line that begins with "O" goes to the note; ":" inside a line stays.
     ReceiveMachine::Result r = m.feed("%\nN1:2\nO77(A)\n");
     EXPECT_EQ(r.fileBytes, "%\r\n\r\nN1:2\r\nO77(A)\r\n");
-    EXPECT_EQ(view.notes, QStringList({"", "O", "O7", "O77", "O77(", "O77(A", "O77(A)"}));
+    EXPECT_EQ(view.notes, QStringList{"O77(A)"});
     EXPECT_EQ(m.lines(), 4);
     // DC3 is stored as it came and reported.
     r = m.feed("\x93G1\n");
@@ -45,4 +45,15 @@ TEST(ReceiveMachine, NotesRoadStopAndLineCounting) {
     m.feed(many);
     EXPECT_EQ(m.lines(), 5 + 108);
     EXPECT_EQ(view.clears, 2);
+}
+
+TEST(ReceiveMachine, ALineWithoutEndIsGivenToTheNoteOncePerArrival) {
+    // A long line without LF must not cost a copy of the line per character.
+    RecordingView view;
+    ReceiveMachine m(view, "f");
+    const QByteArray part(2000, 'X');
+    m.feed("%\nO" + part);
+    for (int i = 0; i < 3; ++i) m.feed(part);
+    EXPECT_EQ(view.notes.size(), 4);
+    EXPECT_EQ(view.note(), "O" + QString(8000, QLatin1Char('X')));
 }

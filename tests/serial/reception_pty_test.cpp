@@ -1,5 +1,6 @@
 // Receiving from a controller on a pseudo-terminal into a file.
 #include <QFileInfo>
+#include <QTest>
 #include "platform/scripted_dialogs.h"
 #include "serial/reception.h"
 #include "serial_rig.h"
@@ -40,6 +41,17 @@ TEST(ReceiveOnPty, ProgramWithParityBitsIsStoredCleanAsItArrivesAndEndsItself) {
     EXPECT_EQ(readFileBytes(r.path), "%\r\n\r\nO1\r\nG1\r\n%\r\n");
     EXPECT_EQ(r.dialogs.messages(), QStringList{"終了"});
     EXPECT_EQ(r.view.note(), "O1");
+}
+
+TEST(ReceiveOnPty, WhatCameBeforeTheReceptionStartedIsNotWritten) {
+    Receiver r;
+    // The end of an earlier program, then noise, while no reception runs.
+    ASSERT_TRUE(r.line.pty.write("G9\n%\nM30\n"));
+    QTest::qWait(100);
+    ASSERT_TRUE(r.reception.start(r.path, "COM1"));
+    ASSERT_TRUE(r.line.pty.write("%\nO1\n%\n"));
+    r.line.pumpUntil([&] { return r.ended != 0; });
+    EXPECT_EQ(readFileBytes(r.path), "%\r\n\r\nO1\r\n%\r\n");
 }
 
 TEST(ReceiveOnPty, Dc3ReachesTheReceiverOnlyWithoutXonXoff) {

@@ -2,6 +2,8 @@
 // a controller that stops taking data.
 #include <QTest>
 #include <QThread>
+#include <atomic>
+#include <thread>
 
 #include "platform/event_pump.h"
 #include "serial/sender.h"
@@ -73,6 +75,13 @@ QByteArray lines(int n) {
     return b;
 }
 
+// lines(n) as it goes on the line: parity bits, "%" LF before and after.
+QByteArray codedLines(int n) {
+    QByteArray coded("\xA5\x0A");
+    for (int i = 0; i < n; ++i) coded += QByteArray("\x47\xB1\xD8\xB1\x30\x2E\x5A\x2D\xB2\x30\x2E\xC6\x2E\xB1\x0A");
+    return coded + "\xA5\x0A";
+}
+
 }  // namespace
 
 TEST(SendOnPty, FramedWhenMissingParityBitsLfOnlyAndProgress) {
@@ -121,11 +130,70 @@ TEST(SendOnPty, XoffPausesAndXonResumesWithNothingLostOrRepeated) {
         // 200 lines of 15 bytes, with "%" LF before and after.
         EXPECT_EQ(c.got.size(), 2 + 200 * 15 + 2);
         EXPECT_LT(pausedAt, 2000);
-        QByteArray coded("\xA5\x0A");
-        for (int i = 0; i < 200; ++i) coded += QByteArray("\x47\xB1\xD8\xB1\x30\x2E\x5A\x2D\xB2\x30\x2E\xC6\x2E\xB1\x0A");
-        coded += "\xA5\x0A";
-        EXPECT_EQ(c.got, coded);
+        EXPECT_EQ(c.got, codedLines(200));
     }
+}
+
+TEST(SendOnPty, AControllerThatHoldsTheLineOftenGetsTheWholeFile) {
+    // The controller's buffer fills every few hundred bytes: XOFF, a short
+    // hold, XON.  A write that finds the line just stopped must wait, not end
+    // the send as if the adapter were gone.
+    const struct { SerialPort::Handshaking flow; char xoff; } rows[] = {
+        {SerialPort::Handshaking::XonXoff, '\x13'},
+        {SerialPort::Handshaking::XonXoff, '\x93'},
+        {SerialPort::Handshaking::RtsXonXoff, '\x13'},
+        {SerialPort::Handshaking::RtsXonXoff, '\x93'},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(int(row.flow) * 1000 + quint8(row.xoff));
+        PtyLine line(row.flow);
+        QByteArray got;
+        std::atomic<bool> over{false};
+        std::thread controller([&] {
+            qsizetype nextHold = 256;
+            while (!over) {
+                got += line.pty.read(1, 5);
+                if (got.size() < nextHold) continue;
+                line.pty.write(QByteArray(1, row.xoff));
+                QThread::usleep(300);
+                got += line.pty.readAvailable();
+                line.pty.write("\x11");
+                nextHold = got.size() + 256;
+            }
+            got += line.pty.read(1 << 20, 300);
+        });
+        RecordingView view;
+        ScriptedPump pump;
+        pump.setIdle([] { QCoreApplication::processEvents(); });
+        const SendResult r = sendFile(line.home.write("a.sp2", lines(2000)), line.port, "COM1",
+                                      view, pump);
+        over = true;
+        controller.join();
+        EXPECT_EQ(r.outcome, SendOutcome::Sent) << r.message.toStdString();
+        EXPECT_EQ(got, codedLines(2000));
+    }
+}
+
+TEST(SendOnPty, ALineIsPrintedOnlyOnceItsBytesHaveLeft) {
+    // Held from the start, then let go: at every moment the window shows no
+    // line that the controller has not had whole.
+    Controller c;
+    ASSERT_TRUE(c.line.pty.write("\x13"));
+    QTest::qWait(50);
+    int heldYields = 0;
+    int worst = 0;  // printed lines beyond those that arrived, at its worst
+    c.pump.setIdle([&] {
+        c.got += c.line.pty.readAvailable();
+        if (++heldYields == 20) c.line.pty.write("\x11");
+        const int arrived = int(qMax<qsizetype>(0, c.got.size() - 2) / 15);
+        worst = qMax(worst, int(c.view.printed.count("G1X10.")) - arrived);
+        if (heldYields == 19) EXPECT_EQ(c.view.printed, "総行数 100\n");
+    });
+    SendResult r = c.send(lines(100));
+    EXPECT_EQ(r.outcome, SendOutcome::Sent);
+    EXPECT_EQ(worst, 0);
+    EXPECT_EQ(c.view.printed.count("G1X10."), 100);
+    EXPECT_EQ(c.view.printed.count("残り行数"), 4);
 }
 
 TEST(SendOnPty, StalledControllerAbandonsAndThePortWorksAgain) {

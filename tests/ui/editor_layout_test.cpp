@@ -168,3 +168,18 @@ TEST_F(EditorFixture, DrawingRunHidesEverythingAndGetsTheKeys) {
     EXPECT_TRUE(w.描画->isVisible());
     EXPECT_FALSE(w.menuBar()->isHidden());
 }
+
+TEST_F(EditorFixture, ALongProgramNameIsShownCutWithItsWholeTextInTheTooltip) {
+    Frm編集& w = editorWindow();
+    const QString path = QStringLiteral("/home/operator/machines/sp2/programs/O2001(GROOVE MACRO FOR THE LONG SHAFT).sp2");
+    const struct { QString caption; bool cut; } rows[] = {
+        {QStringLiteral("O1001"), false},
+        {path, true},
+    };
+    for (const auto& row : rows) {
+        w.Label1->setCaption(row.caption);
+        EXPECT_EQ(w.Label1->caption(), row.caption);  // the caption itself stays whole
+        EXPECT_EQ(w.Label1->text().contains(QStringLiteral("…")), row.cut);
+        EXPECT_EQ(w.Label1->toolTip(), row.cut ? row.caption : QString());
+    }
+}

@@ -109,3 +109,37 @@ TEST_F(ListingTest, EmptyFirstLineGetsADateNameAndAFailedWriteKeepsTheEdit) {
     EXPECT_NE(w.fileName, target);
     EXPECT_TRUE(w.editHasChanges());
 }
+
+TEST_F(ListingTest, KeysThatLeaveTheTextAsItWasOfferNothing) {
+    Frm編集& w = readThroughMenu(manyPrograms(3));
+    // Function keys, arrows and a letter typed and taken back: the text is
+    // what was read.
+    QTest::keyClick(w.RichTextBox2, Qt::Key_F9);
+    w.RichTextBox2->setFocus();
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_End, Qt::Key_A, Qt::Key_Backspace})
+        QTest::keyClick(w.RichTextBox2, k);
+    dialogs.clearShown();
+    key(w, Qt::Key_Down);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    EXPECT_EQ(w.programNo, 2);
+}
+
+TEST_F(ListingTest, CancellingTheSaveDialogAtExitKeepsTheEditAndTheProgram) {
+    Frm編集& w = readThroughMenu(manyPrograms(3));
+    const QString edited = QStringLiteral("O1001(PART 1)\r\nG00 X9.\r\nM30\r\n");
+    w.RichTextBox2->setText(edited);
+    w.show();
+    // The editor's "終了", then the menu's: Yes, and the save dialog cancelled.
+    for (int way = 0; way < 2; ++way) {
+        SCOPED_TRACE(way);
+        dialogs.clearShown();
+        dialogs.queueYesNo(true);
+        if (way == 0) w.終了_Click();
+        else menuWindow().Command1_Click(2);
+        EXPECT_EQ(dialogs.shown().size(), 2);
+        ASSERT_TRUE(editorWindowLoaded());
+        EXPECT_EQ(w.RichTextBox2->text(), edited);
+        if (way == 1) EXPECT_TRUE(menuWindowLoaded());
+    }
+    EXPECT_TRUE(w.isVisible());
+}

@@ -57,3 +57,15 @@ TEST_F(ListingTest, ReadoutIsSavedAsACleanedCopyAndReadBack) {
     EXPECT_EQ(w.Label1->caption(), QStringLiteral(" 1:O0001(FIRST)"));
     EXPECT_FALSE(w.読出し画面保存->isEnabled());
 }
+
+TEST_F(ListingTest, TheCopyIsProposedBesideTheReadFileEvenAfterAProgramWasSaved) {
+    const QString source = home.write(QStringLiteral("sp2/three.sp2"), "%\r\nO0001\r\nM30\r\n%\r\n");
+    Frm編集& w = readThroughMenu(source);
+    // A program saved since: the file last chosen is that program's file.
+    w.fileName = home.file(QStringLiteral("sp2/O2001(GROOVE MACRO).sp2"));
+    dialogs.clearShown();
+    dialogs.queueInput(QStringLiteral("y"));
+    w.読出し画面保存_Click();
+    ASSERT_EQ(dialogs.shown().size(), 2);
+    EXPECT_EQ(dialogs.shown()[1].defaultAnswer, home.file(QStringLiteral("sp2/three-Copy.sp2")));
+}

@@ -118,7 +118,7 @@ TEST_F(SearchDialogsTest, FindHandsOverToReplaceAndBack) {
     f.Command3->click();
     p.Command4->click();
     EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("N1 X10 Z1 X1 X10"));
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("終端まで検索しました")});
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("終端まで検索しました\n1件置換しました")});
 }
 
 TEST_F(SearchDialogsTest, ReadoutSearchTakesTheSelectionAndMyhidePutsAllAway) {
@@ -184,4 +184,29 @@ TEST_F(SearchDialogsTest, CancelGivesTheEditorTheActivationAndItsAccessKeys) {
     QCoreApplication::processEvents();
     EXPECT_EQ(w.RichTextBox2->text(), QStringLiteral("N1 G71 U2."));
     EXPECT_EQ(w.RichTextBox2->fontSize(), size + 2);
+}
+
+TEST_F(SearchDialogsTest, EveryDialogShownAgainHasItsSearchTextFocusedAndSelected) {
+    w.RichTextBox2->setText(QStringLiteral("N1 X1 Z1"));
+    w.RichTextBox1->setText(QStringLiteral("O1\r\nX1\r\n"));
+    frm検索& f = w.findDialog();
+    frm置換& p = w.replaceDialog();
+    frm読出しファイル内検索& r = w.readoutSearchDialog();
+    const struct { SearchDialog* d; std::function<void()> open; QAbstractButton* last; } rows[] = {
+        {&f, [&] { w.検索->trigger(); }, f.Command2},
+        {&p, [&] { w.検索->trigger(); f.Command3->click(); }, p.Command3},
+        {&r, [&] { w.読出しファイル内検索->trigger(); }, r.Command2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.d->windowTitle().toStdString());
+        row.open();
+        row.d->Text1->setText(QStringLiteral("Z1"));
+        // A button pressed last takes the focus; the dialog is put away.
+        row.last->setFocus();
+        w.myhide();
+        row.open();
+        EXPECT_EQ(row.d->focusWidget(), row.d->Text1);
+        EXPECT_EQ(row.d->Text1->selectedText(), QStringLiteral("Z1"));
+        w.myhide();
+    }
 }

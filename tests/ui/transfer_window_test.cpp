@@ -103,3 +103,20 @@ TEST_F(TransferTest, StoppingAnEmptyReceptionDeletesTheFile) {
     EXPECT_EQ(t.cmd受信->text(), "受信");
     EXPECT_TRUE(othersEnabled(t, nullptr));
 }
+
+TEST_F(TransferTest, ANewTransferStartsWithAnEmptyPrintAreaAndNote) {
+    frmrs232c& t = transferWindow();
+    t.show();
+    dialogs.queueFile(home.file("sp2/r.sp2"));
+    t.cmd受信_Click();
+    pty.write("%\n:12\n%\n");
+    pumpUntil([&] { return !dialogs.messages().isEmpty(); });
+    ASSERT_EQ(t.Text2->text(), "O12");
+    ASSERT_GT(t.printArea().row(), 0);
+    dialogs.queueFile(home.file("sp2/r2.sp2"));
+    t.cmd受信_Click();
+    EXPECT_EQ(t.Text2->text(), "");
+    EXPECT_EQ(t.printArea().row(), 0);
+    EXPECT_EQ(t.printArea().currentLine(), "");
+    t.cmd受信_Click();
+}
