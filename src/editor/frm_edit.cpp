@@ -15,6 +15,9 @@
 #include <cmath>
 #include "app/windows.h"
 #include "editor/fileload.h"
+#include "editor/frm_find.h"
+#include "editor/frm_readout_search.h"
+#include "editor/frm_replace.h"
 #include "editor/listing_rows.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_image_surface.h"
@@ -127,6 +130,9 @@ void Frm編集::fitLayout(QSize clientPx) {
     if (!layoutScale_.fit(clientPx)) return;
     for (QWidget* c : controls()) dynamic_cast<TwipPlace*>(c)->rescale();
     followFormSize();
+    for (SearchDialog* d : std::initializer_list<SearchDialog*>{findDialog_, replaceDialog_,
+                                                               readoutSearchDialog_})
+        if (d) d->fitToEditor();
     // Outside a drawing run the surface holds only the painted listing: paint
     // it again at its new places, on a clean surface (the old rows would stay
     // where the old scale put them).

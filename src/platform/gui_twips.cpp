@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -51,6 +52,22 @@ QRect Scale::rect(double left, double top, double width, double height) const {
 
 double Scale::toX(double pixels) const { return fromPx(pixels) / fx_; }
 double Scale::toY(double pixels) const { return fromPx(pixels) / fy_; }
+
+void Placements::place(QWidget* w, double left, double top, double width, double height) {
+    const QRectF r(left, top, width, height);
+    auto it = std::find_if(items_.begin(), items_.end(), [w](const Item& i) { return i.widget == w; });
+    if (it != items_.end())
+        it->designed = r;
+    else
+        items_.push_back({w, r});
+    w->setGeometry(s_.rect(left, top, width, height));
+}
+
+void Placements::apply() const {
+    for (const Item& i : items_)
+        i.widget->setGeometry(
+            s_.rect(i.designed.left(), i.designed.top(), i.designed.width(), i.designed.height()));
+}
 
 void ScaledSurface::fill(double x1, double y1, double x2, double y2, colour::Rgb c) {
     real_.fill(x1 * s_.fx(), y1 * s_.fy(), x2 * s_.fx(), y2 * s_.fy(), c);

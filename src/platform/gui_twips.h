@@ -3,8 +3,12 @@
 // Windows place their controls through these, at the screen's logical DPI
 // (96 dpi = 15 twips per pixel).
 #include <QPoint>
+
+class QWidget;
 #include <QRect>
+#include <QRectF>
 #include <QSizeF>
+#include <vector>
 #include "platform/surface.h"
 
 namespace twips {
@@ -46,6 +50,24 @@ public:
 private:
     QSizeF designed_;
     double fx_ = 1, fy_ = 1;
+};
+
+// Widgets of a window placed at designed twips, placed again by the window's
+// scale when it changes.
+class Placements {
+public:
+    explicit Placements(const Scale& s) : s_(s) {}
+    // Places the widget now and on every apply(); a widget placed again moves.
+    void place(QWidget* w, double left, double top, double width, double height);
+    void apply() const;
+
+private:
+    struct Item {
+        QWidget* widget;
+        QRectF designed;
+    };
+    const Scale& s_;
+    std::vector<Item> items_;
 };
 
 // A window surface seen in the twips of the designed layout: what is painted

@@ -96,4 +96,15 @@ TEST_F(EditorScalingTest, LayoutStandsAtTheSameFractionsOfTheWindowAtEverySize) 
     }
     EXPECT_GT(lastPoints, 0);
     w.setSurface(nullptr);
+
+    // The search dialog grows with the editor's letters: 6000 x 1500 twips
+    // (400 x 100 pixels) times 18.08 / 12 at 1920x1080.
+    w.resize(1920, 1080);
+    settle();
+    w.RichTextBox2->setFocus();
+    w.検索_Click();
+    settle();
+    EXPECT_NEAR(w.findDialog().width(), 603, 2);
+    EXPECT_NEAR(w.findDialog().height(), 151, 2);
+    EXPECT_NEAR(w.findDialog().font().pointSizeF(), 13.56, 0.05);
 }
