@@ -21,6 +21,13 @@ struct ArcGeometry {
     bool clockwise = false;  // on the screen
 };
 
+// Cyan is clockwise on the screen, any other colour anticlockwise; the
+// vertical lathe's picture swaps them.
+bool clockwiseOnScreen(const GeometryContext& g, colour::Rgb colour) {
+    const bool clockwise = colour == geometry_colour::kClockwise;
+    return g.axisSign == -1 ? !clockwise : clockwise;
+}
+
 // Centre of the arc: on the side of the chord that keeps the arc within a half
 // circle, or the chord's midpoint when the chord is longer than the diameter.
 // nullopt when the points are not numbers.
@@ -35,8 +42,7 @@ std::optional<ArcGeometry> centre(const GeometryContext& g, double x1, double y1
     } else if (!quiet) {
         g.dialogs.message(drawing::text::kChordTooLong);
     }
-    bool clockwise = colour == geometry_colour::kClockwise;
-    if (g.axisSign == -1) clockwise = !clockwise;
+    const bool clockwise = clockwiseOnScreen(g, colour);
     ArcGeometry a;
     a.clockwise = clockwise;
     const double nx = clockwise ? -dy / (2 * c) : dy / (2 * c);
@@ -52,16 +58,14 @@ void markers(Surface& s, double x1, double y1, double x2, double y2) {
     s.circle(x2, y2, kMarkerRadius, geometry_colour::kEndMarker);
 }
 
-void plot(const GeometryContext& g, const ArcGeometry& a, double x1, double y1, double x2,
-          double y2, double r, colour::Rgb colour) {
+// Plots the arc of radius r about the centre from angle a1 to angle a2 (the
+// end already on the arc's side of a1).
+void plotSweep(const GeometryContext& g, const ArcGeometry& a, double a1, double a2, double r,
+               colour::Rgb colour) {
     if (!(r > 0)) return;
     double delay = g.speedDelay / 4.0f;
     if (g.fastForwardLimit > 0) delay = 0;
 
-    const double a1 = geometry::screenAngle(a.cx, a.cy, x1, y1, kArcPi);
-    double a2 = geometry::screenAngle(a.cx, a.cy, x2, y2, kArcPi);
-    if (a.clockwise && a2 > a1) a2 -= 2 * kArcPi;
-    if (!a.clockwise && a2 < a1) a2 += 2 * kArcPi;
     const double step = 1 / (r * std::pow(g.scale, 0.05));
     const geometry::Walk w = geometry::planWalk(a1, a2, a.clockwise ? -step : step);
 
@@ -93,6 +97,21 @@ void plot(const GeometryContext& g, const ArcGeometry& a, double x1, double y1, 
         if (g.pacer) g.pacer->delay(delay / 100, 1);
     };
     geometry::walk({0, w.count - 1}, seen, each);
+}
+
+// The end angle brought below the start angle for a clockwise arc, above it
+// for an anticlockwise one.
+double endAngle(const ArcGeometry& a, double a1, double x2, double y2) {
+    double a2 = geometry::screenAngle(a.cx, a.cy, x2, y2, kArcPi);
+    if (a.clockwise && a2 > a1) a2 -= 2 * kArcPi;
+    if (!a.clockwise && a2 < a1) a2 += 2 * kArcPi;
+    return a2;
+}
+
+void plot(const GeometryContext& g, const ArcGeometry& a, double x1, double y1, double x2,
+          double y2, double r, colour::Rgb colour) {
+    const double a1 = geometry::screenAngle(a.cx, a.cy, x1, y1, kArcPi);
+    plotSweep(g, a, a1, endAngle(a, a1, x2, y2), r, colour);
 }
 
 }  // namespace
@@ -153,4 +172,20 @@ std::optional<double> arcXAtY(const GeometryContext& g, double x1, double y1, do
 std::optional<double> arcYAtX(const GeometryContext& g, double x1, double y1, double x2,
                               double y2, double r, colour::Rgb colour, double x0) {
     return ask(g, x1, y1, x2, y2, r, colour, x0, false);
+}
+
+void mycircleAbout(const GeometryContext& g, double x1, double y1, double x2, double y2,
+                   double cx, double cy, colour::Rgb colour) {
+    if (!geometry::finite({x1, y1, x2, y2, cx, cy})) return;
+    ArcGeometry a;
+    a.cx = cx;
+    a.cy = cy;
+    a.clockwise = clockwiseOnScreen(g, colour);
+    const double r = std::hypot(x1 - cx, y1 - cy);
+    const double a1 = geometry::screenAngle(cx, cy, x1, y1, kArcPi);
+    double a2 = endAngle(a, a1, x2, y2);
+    // An arc that ends where it starts is the whole circle.
+    if (x1 == x2 && y1 == y2) a2 = a.clockwise ? a1 - 2 * kArcPi : a1 + 2 * kArcPi;
+    plotSweep(g, a, a1, a2, r, colour);
+    markers(g.surface, x1, y1, x2, y2);
 }

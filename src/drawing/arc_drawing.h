@@ -17,6 +17,13 @@
 void mycircle(const GeometryContext& g, double x1, double y1, double x2, double y2, double r,
               colour::Rgb colour);
 
+// A circular move about a given centre (cx, cy), screen twips: from (x1, y1)
+// round to the angle of (x2, y2) on the start point's circle, in the sense
+// mycircle gives the colour, any sweep up to the whole circle (an end equal to
+// the start is the whole circle).  Plotted, marked and paced as mycircle.
+void mycircleAbout(const GeometryContext& g, double x1, double y1, double x2, double y2,
+                   double cx, double cy, colour::Rgb colour);
+
 // The query through the mailbox, for the turning cycles: the x where the
 // horizontal screen line y0 meets the arc's circle (right of the centre), or
 // the y where the vertical line x0 meets it (above the centre).  nullopt when

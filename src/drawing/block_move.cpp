@@ -2,6 +2,7 @@
 
 #include "drawing/block_context.h"
 #include "drawing/block_values.h"
+#include "drawing/centre_arc.h"
 #include "drawing/chamfer.h"
 #include "drawing/corner_rounding.h"
 #include "drawing/arc_drawing.h"
@@ -38,15 +39,13 @@ ProgramPoint evaluated(BlockValues& values, const QString& h, const QString& v) 
     return ProgramPoint{values.required(h), values.required(v)};
 }
 
-// A corner left waiting before a move that cannot take it (an arc, the
-// return to the reference point) is drawn sharp, so its leg is not lost.
-void drawCornerSharp(const GeometryContext& g, InterpreterState& st) {
+}  // namespace
+
+void drawPendingCornerSharp(const GeometryContext& g, InterpreterState& st) {
     const PendingCorner c = *st.pending;
     st.pending.reset();
     myline(g, c.startH, c.startV, c.cornerH, c.cornerV, c.colour);
 }
-
-}  // namespace
 
 void drawMove(BlockContext& ctx, InterpreterState& st, BlockValues& values,
               const CornerWords& corner) {
@@ -57,12 +56,24 @@ void drawMove(BlockContext& ctx, InterpreterState& st, BlockValues& values,
     const ProgramPoint end = evaluated(values, p.endH, p.endV);
 
     if (line.contains(QLatin1String("G28U0")) || line.contains(QLatin1String("G28W0"))) {
-        if (st.pending) drawCornerSharp(g, st);
+        if (st.pending) drawPendingCornerSharp(g, st);
         myline(g, start.h, start.v, end.h, end.v, kReference);
         return;
     }
     if (isArcBlock(line)) {
-        if (st.pending) drawCornerSharp(g, st);
+        if (st.pending) drawPendingCornerSharp(g, st);
+        // Without an R word the centre is given by I and K (R wins when both
+        // stand); a block with none of them keeps the radius read after "R".
+        if (values.word(QStringLiteral("R")).isEmpty()) {
+            const QString i = values.word(QStringLiteral("I"));
+            const QString k = values.word(QStringLiteral("K"));
+            if (!i.isEmpty() || !k.isEmpty()) {
+                drawCentreArc(g, start, end, i.isEmpty() ? 0 : values.required(i),
+                              k.isEmpty() ? 0 : values.required(k), ctx.view().horizontal,
+                              st.moveColour, line);
+                return;
+            }
+        }
         const int r = line.indexOf(u'R');
         const QString radiusText = r >= 0 ? values.stretch(r + 2) : QString();
         const double radius = radiusText.isEmpty() ? 0 : values.required(radiusText);

@@ -7,6 +7,7 @@
 class BlockContext;
 class BlockValues;
 struct CornerWords;
+struct GeometryContext;
 struct InterpreterState;
 
 void drawMove(BlockContext& ctx, InterpreterState& state, BlockValues& values,
@@ -15,6 +16,10 @@ void drawMove(BlockContext& ctx, InterpreterState& state, BlockValues& values,
 // The rapid line back to (h, v) at the end of a finishing pass.
 void drawReturnLine(BlockContext& ctx, InterpreterState& state, BlockValues& values,
                     const QString& h, const QString& v);
+
+// A corner left waiting before a move that cannot take it (an arc, the return
+// to the reference point, a cycle) is drawn sharp, so its leg is not lost.
+void drawPendingCornerSharp(const GeometryContext& g, InterpreterState& state);
 
 // Arcs are written "G2", "G3", "G02" or "G03" at the start of the block, or
 // right after its sequence number (not G28, G32, G33).

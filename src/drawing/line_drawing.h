@@ -9,6 +9,7 @@
 namespace geometry_colour {
 inline constexpr colour::Rgb kRapid = colour::kRed;
 inline constexpr colour::Rgb kFeed = colour::kYellow;
+inline constexpr colour::Rgb kThread = colour::kWhite;                   // G32, G33, G92, G76
 inline constexpr colour::Rgb kClockwise = colour::rgb(0, 255, 255);      // G2, cyan
 inline constexpr colour::Rgb kAnticlockwise = colour::rgb(0, 255, 0);    // G3, green
 inline constexpr colour::Rgb kReference = colour::rgb(128, 128, 255);    // G28, light blue

@@ -2,12 +2,14 @@
 
 #include "drawing/block_move.h"
 #include "drawing/block_values.h"
+#include "drawing/cycle_words.h"
 #include "drawing/evaluator.h"
 #include "drawing/drawing_texts.h"
 #include "drawing/interpreter_texts.h"
 #include "drawing/macro_flow.h"
 #include "drawing/macro_variables.h"
 #include "drawing/move_words.h"
+#include "drawing/step_answer.h"
 #include "platform/dialogs.h"
 
 using namespace drawing;
@@ -80,7 +82,10 @@ void NcBlockInterpreter::beginRun(BlockContext& ctx) {
     ctx.variables().clearAll();
 }
 
-void NcBlockInterpreter::beginPass(BlockContext&) { state_ = InterpreterState{}; }
+void NcBlockInterpreter::beginPass(BlockContext&) {
+    state_ = InterpreterState{};
+    singleCycles_.beginPass();
+}
 
 void NcBlockInterpreter::returnedFromCall(BlockContext& ctx) {
     // The monitor shows the caller's level again.
@@ -128,6 +133,8 @@ BlockStep NcBlockInterpreter::interpretBlock(BlockContext& ctx, BlockValues& val
         }
     }
 
+    if (const int cycle = singleCycles_.namedCycle(values)) return singleCycle(ctx, values, cycle);
+
     bool statements = true;
     if (const QString g = values.word(QStringLiteral("G")); !g.isEmpty()) {
         const double gv = values.number(g).value_or(-1);
@@ -164,6 +171,7 @@ BlockStep NcBlockInterpreter::interpretBlock(BlockContext& ctx, BlockValues& val
         ctx.dialogs().message(text::kBracketCount);
         return BlockStep::next();
     }
+    if (singleCycles_.repeats(values)) return singleCycle(ctx, values, 0);
 
     const CornerWords corner =
         readMoveWords(values, ctx.points(), ctx.view().horizontal, ctx.dialogs());
@@ -215,6 +223,24 @@ BlockStep NcBlockInterpreter::turningCycle(BlockContext& ctx, BlockValues& value
     const BlockStep end = endOfMove(ctx, values);
     if (end.kind != BlockStep::Kind::Next || out.lineIndex == ctx.lineIndex()) return end;
     return BlockStep::jump(out.lineIndex + 1);
+}
+
+// G90/G92/G94, G74/G75, G76 and the repeats of a modal box cycle: drawn from
+// the tool position, to which every one of them comes back.
+BlockStep NcBlockInterpreter::singleCycle(BlockContext& ctx, BlockValues& values, int code) {
+    const GeometryContext g = ctx.geometry(state_.compensationOffset);
+    if (state_.pending) drawPendingCornerSharp(g, state_);
+    const MovePoints& p = ctx.points();
+    const CycleFrame frame(g);
+    const ProgramPoint at{values.required(p.endH.isEmpty() ? p.prevH : p.endH),
+                          values.required(p.endV.isEmpty() ? p.prevV : p.endV)};
+    // Between passes the window takes its input; a view command redraws
+    // anyway, so the rest of the cycle is left to the redraw.
+    CycleWords words(values, frame, frame.xz(at), [&ctx] {
+        return ctx.yieldOnce() && parseContinuousWord(ctx.keyMailbox()).kind == ViewCommand::GoOn;
+    });
+    singleCycles_.draw(words, code);
+    return endOfMove(ctx, values);
 }
 
 BlockStep NcBlockInterpreter::endOfMove(BlockContext& ctx, BlockValues& values) {

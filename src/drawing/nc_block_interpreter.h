@@ -6,6 +6,7 @@
 // the move, the end of the move).
 #include "drawing/block_interpreter.h"
 #include "drawing/interpreter_state.h"
+#include "drawing/single_cycles.h"
 #include "drawing/turning_cycle.h"
 
 class BlockValues;
@@ -22,10 +23,14 @@ private:
     BlockStep interpretBlock(BlockContext& ctx, BlockValues& values);
     BlockStep finishingCycle(BlockContext& ctx, BlockValues& values);
     BlockStep turningCycle(BlockContext& ctx, BlockValues& values);
+    BlockStep singleCycle(BlockContext& ctx, BlockValues& values, int code);
     BlockStep endOfMove(BlockContext& ctx, BlockValues& values);
 
     InterpreterState state_;
     // The first block of a cycle is kept for its second block, and for later
     // cycles until the next first block: it outlives a pass.
     CycleSettings cycleSettings_;
+    // G90/G92/G94, G74/G75, G76: the modal box cycle (per pass) and the first
+    // blocks of the others (kept like the turning cycle's).
+    SingleCycles singleCycles_;
 };
