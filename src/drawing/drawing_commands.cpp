@@ -150,7 +150,8 @@ DrawingRun::Flow DrawingRun::endOfText() {
     DrawingRunFields& f = state_.run;
     clearHelpBand();
     state_.keyMailbox = QStringLiteral("zzz");
-    surface().text(w() - 13000, 1100, rgb::kTextSize, rgb::kText, text::kPressAnyKey);
+    surface().text(w() - 13000 * k(), 1100 * k(), rgb::kTextSize * k(), rgb::kText,
+                   text::kPressAnyKey);
     if (options_.passEndKeyWait) {
         state_.keyMailbox.clear();
     } else {
@@ -160,7 +161,7 @@ DrawingRun::Flow DrawingRun::endOfText() {
             if (options_.realTime) QThread::msleep(kIdleWaitMillis);
         }
     }
-    surface().fill(w() - 13000, 1100, w() - 10000, 1400, rgb::kBackground);
+    surface().fill(w() - 13000 * k(), 1100 * k(), w() - 10000 * k(), 1400 * k(), rgb::kBackground);
 
     const QString prompt = text::kEndPrompt1 + u'\n' + topLines_.value(0) + QStringLiteral("\n\n\n") +
                            text::kEndPrompt2 + QStringLiteral("\n\n") + text::kEndPrompt3;

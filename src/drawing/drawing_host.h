@@ -39,4 +39,8 @@ public:
     virtual void editLayout() {}
     // Hides the search dialogs (myhide) before a run.
     virtual void hideSearchDialogs() {}
+    // How many times their set size the run's status lines and read-outs are
+    // printed: a window laid out larger than designed gives larger letters
+    // (never below 1).
+    virtual double textScale() const { return 1.0; }
 };

@@ -8,6 +8,8 @@
 #include "drawing/view_math.h"
 #include "platform/surface.h"
 
+#include <algorithm>
+
 using namespace drawing;
 
 namespace {
@@ -23,18 +25,24 @@ Surface& DrawingRun::surface() { return host_.surface(); }
 Dialogs& DrawingRun::dialogs() { return host_.dialogs(); }
 double DrawingRun::w() const { return host_.surface().width(); }
 double DrawingRun::h() const { return host_.surface().height(); }
+// The status lines, read-outs and help line are laid out in twips for letters
+// of their set size; larger letters (a window laid out larger) take their
+// places and bands larger by the same factor, so that lines never run into
+// each other.
+double DrawingRun::k() const { return std::max(1.0, host_.textScale()); }
 
 void DrawingRun::drawStatusLines() {
-    const double x = w() - 13000;
-    surface().fill(x, 100, w() - 3000, 800, rgb::kBackground);
+    const double k = this->k();
+    const double x = w() - 13000 * k;
+    surface().fill(x, 100 * k, w() - 3000 * k, 800 * k, rgb::kBackground);
     const bool m = state_.orientation == u"m";
     QString speed = state_.speedDelay < 41    ? text::kSpeedHigh
                     : state_.speedDelay < 101 ? text::kSpeedMiddle
                                               : text::kSpeedLow;
-    surface().text(x, 100, rgb::kStatusSize, rgb::kStatus,
+    surface().text(x, 100 * k, rgb::kStatusSize * k, rgb::kStatus,
                    (m ? text::kCaptionM : text::kCaptionT) +
                        (state_.blockSkip ? text::kSkipOn : text::kSkipOff) + speed);
-    surface().text(x, 400, rgb::kStatusSize, rgb::kStatus,
+    surface().text(x, 400 * k, rgb::kStatusSize * k, rgb::kStatus,
                    topLines_.value(0) + text::kScale + nt::str(shownRatio(state_.scale)) +
                        (state_.programDisplay ? text::kDisplayOn : text::kDisplayOff));
 }
@@ -43,19 +51,23 @@ void DrawingRun::helpLine() {
     // The band is cleared first: text printed over itself block after block turns
     // bold and smeared.
     clearHelpBand();
-    surface().text(150, h() - 650, rgb::kTextSize, rgb::kText, text::kHelpLine);
+    surface().text(150, h() - 650 * k(), rgb::kTextSize * k(), rgb::kText, text::kHelpLine);
 }
 
 void DrawingRun::clearHelpBand() {
-    surface().fill(kHelpBandLeft, h() - 700, kHelpBandRight, h() - 300, rgb::kBackground);
+    const double k = this->k();
+    surface().fill(kHelpBandLeft, h() - 700 * k, kHelpBandLeft + (kHelpBandRight - kHelpBandLeft) * k,
+                   h() - 300 * k, rgb::kBackground);
 }
 
 void DrawingRun::positionReadout() {
-    const double x = w() - 13000;
-    surface().fill(x, 800, w() - 2000, 1000, rgb::kBackground);
+    const double k = this->k();
+    const double x = w() - 13000 * k;
+    surface().fill(x, 800 * k, w() - 2000 * k, 1000 * k, rgb::kBackground);
     const PointValues p = endPointValues(state_);
-    surface().text(x, 800, rgb::kTextSize, rgb::kText, QStringLiteral("x ") + p.x);
-    surface().text(w() - 11800, 800, rgb::kTextSize, rgb::kText, QStringLiteral("  z ") + p.z);
+    surface().text(x, 800 * k, rgb::kTextSize * k, rgb::kText, QStringLiteral("x ") + p.x);
+    surface().text(w() - 11800 * k, 800 * k, rgb::kTextSize * k, rgb::kText,
+                   QStringLiteral("  z ") + p.z);
 }
 
 // The block's text at the left, on the next row of the display.

@@ -96,8 +96,9 @@ void DrawingRun::beginPass() {
     f.lastLine = int(topLines_.size()) - 1;
     f.programName = topProgram_;
 
-    drawStatusLines();
+    // The grid first: the status lines' band then lies clear over its dots.
     mygrid(surface(), state_.originX, state_.originY, state_.scale, f.axisSign);
+    drawStatusLines();
     state_.keyMailbox.clear();
 
     f.blockCount = 0;
@@ -152,6 +153,9 @@ DrawingRun::Flow DrawingRun::blockLoop() {
             return Flow::End;
         }
         positionReadout();
+        // The block's path may have crossed the status lines: they are put
+        // back over it, so they stay readable.
+        drawStatusLines();
         if (!step_.skipStepHandling) {
             const Flow r = afterBlock();
             if (r != Flow::Next) return r;

@@ -94,6 +94,7 @@ private:
     void programDisplayRow(const QString& line);
     double w() const;
     double h() const;
+    double k() const;  // letter factor of the status lines and read-outs
 
     // --- BlockContext
     const QStringList& lines() const override { return state_.run.lines; }

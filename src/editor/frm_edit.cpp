@@ -14,6 +14,10 @@
 #include <QTimer>
 #include <cmath>
 #include "app/windows.h"
+#include "editor/fileload.h"
+#include "editor/frm_find.h"
+#include "editor/frm_readout_search.h"
+#include "editor/frm_replace.h"
 #include "editor/listing_rows.h"
 #include "platform/gui_fonts.h"
 #include "platform/gui_image_surface.h"
@@ -54,6 +58,7 @@ void Frm編集::buildControls() {
     canvas_->onResize = [this](int w, int h) {
         image_->resize(w, h);
         canvas_->setImage(&image_->image());
+        fitLayout(QSize(w, h));
     };
 
     const QFont textFont = uiFont(kTextFontSize);
@@ -61,11 +66,11 @@ void Frm編集::buildControls() {
 
     RichTextBox1 = new RichTextBox(canvas_);
     RichTextBox1->place(0, 480, 4935, 10095);
-    RichTextBox1->setFont(textFont);
+    RichTextBox1->setDesignedFont(textFont);
 
     RichTextBox2 = new RichTextBox(canvas_);
     RichTextBox2->place(10320, 480, 4935, 9975);
-    RichTextBox2->setFont(textFont);
+    RichTextBox2->setDesignedFont(textFont);
     RichTextBox2->setBackColor(colour::fromVb(kDarkBackVb));
     RichTextBox2->setSelColor(colour::fromVb(kYellowVb));
     RichTextBox2->setSelFontSize(kTextFontSize);
@@ -75,7 +80,7 @@ void Frm編集::buildControls() {
     for (int i = 0; i < kSectionButtons; ++i) {
         auto* b = new CommandButton(canvas_);
         b->place(4920, 480 + 480 * i, 375, 495);
-        b->setFont(labelFont);
+        b->setDesignedFont(labelFont);
         b->hide();  // shown once the reading gives it a caption
         Command1[size_t(i)] = b;
     }
@@ -83,14 +88,14 @@ void Frm編集::buildControls() {
     // The outline lies over the edit screen; it is shown by the edit layout.
     Text1 = new TextBox(canvas_);
     Text1->place(10320, 600, 4935, 10455);
-    Text1->setFont(textFont);
+    Text1->setDesignedFont(textFont);
     Text1->setBackColor(colour::fromVb(0x404040));
     Text1->setForeColor(colour::fromVb(0xFFFF));
     Text1->hide();
 
     Text2 = new TextBox(canvas_);
     Text2->place(10320, 0, 735, 495);
-    Text2->setFont(labelFont);
+    Text2->setDesignedFont(labelFont);
     Text2->setBackColor(colour::fromVb(0x000080));
     Text2->setForeColor(colour::fromVb(0xFFFF));
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -100,7 +105,7 @@ void Frm編集::buildControls() {
 
     Label1 = new Label(canvas_);
     Label1->place(11160, 0, 4095, 435);
-    Label1->setFont(uiFont(kNameFontSize));
+    Label1->setDesignedFont(uiFont(kNameFontSize));
     Label1->setElided(true);
     Label1->setForeColor(colour::fromVb(0xFFFF));
     // Yellow needs a dark ground to be read; the edit screen's grey.
@@ -109,16 +114,41 @@ void Frm編集::buildControls() {
 
     Label2 = new Label(canvas_);
     Label2->place(5040, 120, 5295, 315);
-    Label2->setFont(labelFont);
+    Label2->setDesignedFont(labelFont);
     Label2->setCaption(listing::kCombineOffCaption);
     Label2->setBackColor(backColor());
 
     Label3 = new Label(canvas_);
     Label3->place(240, 120, 855, 255);
-    Label3->setFont(labelFont);
+    Label3->setDesignedFont(labelFont);
     Label3->setCaption(QStringLiteral("sp2"));
 
     Timer1 = new QTimer(this);
+    for (QWidget* c : controls()) dynamic_cast<TwipPlace*>(c)->setScale(&layoutScale_);
+}
+
+void Frm編集::fitLayout(QSize clientPx) {
+    if (!layoutScale_.fit(clientPx)) return;
+    for (QWidget* c : controls()) dynamic_cast<TwipPlace*>(c)->rescale();
+    followFormSize();
+    for (SearchDialog* d : std::initializer_list<SearchDialog*>{findDialog_, replaceDialog_,
+                                                               readoutSearchDialog_})
+        if (d) d->fitToEditor();
+    // Outside a drawing run the surface holds only the painted listing: paint
+    // it again at its new places, on a clean surface (the old rows would stay
+    // where the old scale put them).
+    if (!個別プログラム名表示->isVisible()) return;
+    image_->clear();
+    if (programCount > 0) listingProcedure().paintListing(programNo, false);
+}
+
+Surface& Frm編集::listingSurface() {
+    Surface* s = &surface();
+    if (!listingSurface_ || listingSurfaceOf_ != s) {
+        listingSurface_ = std::make_unique<twips::ScaledSurface>(*s, layoutScale_);
+        listingSurfaceOf_ = s;
+    }
+    return *listingSurface_;
 }
 
 void Frm編集::buildMenu() {
@@ -166,6 +196,7 @@ void Frm編集::wireHandlers() {
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     canvas_->onMouseDown = [this](int b, int s, double x, double y) { canvasMouseDown(b, s, x, y); };
     canvas_->onDoubleClick = [this](int b, int s, double x, double y) {
+        // (x, y) are the window's own twips: the drawing run's.
         if (個別プログラム名表示->isVisible())
             canvasDoubleClick();
         else if (allMenusHidden())
@@ -199,8 +230,8 @@ bool Frm編集::controlHasFocus() const {
     return false;
 }
 
-double Frm編集::formWidth() const { return twips::fromPx(frameGeometry().width()); }
-double Frm編集::formHeight() const { return twips::fromPx(frameGeometry().height()); }
+double Frm編集::formWidth() const { return layoutScale_.toX(frameGeometry().width()); }
+double Frm編集::formHeight() const { return layoutScale_.toY(frameGeometry().height()); }
 
 Dialogs& Frm編集::dialogs() { return dialogs_ ? *dialogs_ : windowDialogs(); }
 EventPump& Frm編集::pump() { return pump_ ? *pump_ : windowPump(); }
@@ -257,8 +288,14 @@ void Frm編集::keyPressEvent(QKeyEvent* e) {
 
 void Frm編集::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
+    followFormSize();
+}
+
+void Frm編集::followFormSize() {
     // The event's old size is not always the size the layout was made for;
-    // compare with the size of the last resize instead.
+    // compare with the size of the last resize instead.  The sizes count in
+    // designed twips, so they change with the window's frame and with the
+    // scale of the client area (which follows a little later).
     if (lastFormWidth_ > 0) followWindowSize(lastFormWidth_, lastFormHeight_, formWidth(), formHeight());
     lastFormWidth_ = formWidth();
     lastFormHeight_ = formHeight();
@@ -283,8 +320,8 @@ void Frm編集::followWindowSize(double oldW, double oldH, double newW, double n
 }
 
 void Frm編集::canvasMouseDown(int button, int shift, double x, double y) {
-    if (個別プログラム名表示->isVisible())
-        Form_MouseDown(button, shift, x, y);  // a press on the listing
+    if (個別プログラム名表示->isVisible())  // a press on the listing, at its designed place
+        Form_MouseDown(button, shift, x / layoutScale_.fx(), y / layoutScale_.fy());
     else if (allMenusHidden())
         drawingMouseDown(button, shift, x, y);
     // Otherwise (only "描画" left): the press is ignored.

@@ -14,6 +14,7 @@
 #include "drawing/drawing_state.h"
 #include "editor/frm_edit_controls.h"
 #include "editor/listing_window.h"
+#include "platform/gui_twips.h"
 
 class QAction;
 class QTimer;
@@ -135,9 +136,19 @@ public:
     QString machineDir() const;
     QString readFilter() const;
 
-    // Window size in twips (outer size, as the layout rules measure it).
+    // Window size in twips (outer size, as the layout rules measure it), in the
+    // twips of the designed layout: the layout scale makes them the window's.
     double formWidth() const;
     double formHeight() const;
+    // Extent of the designed layout (twips): the right edge of the edit screen
+    // and of Label1, the bottom of the read-out screen.  The layout fills the
+    // client area by the factors of this scale; the drawing run's letters grow
+    // by its font factor.
+    static constexpr double kDesignedWidth = 15255;
+    static constexpr double kDesignedHeight = 10575;
+    const twips::Scale& layoutScale() const { return layoutScale_; }
+    // The program listing is painted through this: designed twips on the surface.
+    Surface& listingSurface();
     colour::Rgb backColor() const { return colour::kButtonFace; }
 
     // Rebuilds the outline Text1 from the edit text through the work file.
@@ -156,6 +167,7 @@ public:
     void focusEditScreen() override;
     void focusListing() override;
     void flush() override;
+    double textScale() const override { return layoutScale_.font(); }
     // The window shown, or back from a box, becomes the active one again.
     void takeActivation();
 
@@ -245,6 +257,9 @@ private:
     // Sizes set relative to the window follow it when it is resized (the
     // maximised size arrives after the window was first shown).
     void followWindowSize(double oldW, double oldH, double newW, double newH);
+    void followFormSize();
+    // The client area changed size: the controls and the listing follow it.
+    void fitLayout(QSize clientPx);
     bool allMenusHidden() const;
     QList<QWidget*> controls() const;
     QList<QAction*> menuItems() const;
@@ -259,6 +274,9 @@ private:
     void showTransferWindow();
 
     QString tag_;
+    twips::Scale layoutScale_{QSizeF(kDesignedWidth, kDesignedHeight)};
+    std::unique_ptr<twips::ScaledSurface> listingSurface_;
+    Surface* listingSurfaceOf_ = nullptr;  // the surface listingSurface_ paints on
     SurfaceCanvas* canvas_ = nullptr;
     std::unique_ptr<ImageSurface> image_;
     Surface* surfaceOverride_ = nullptr;

@@ -9,7 +9,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
 #include <algorithm>
+#include <cmath>
 #include "platform/gui_colour.h"
 #include "platform/gui_elide.h"
 #include "platform/gui_twips.h"
@@ -59,11 +61,15 @@ bool swallowedBy(const KeyDownHandler& handler, QKeyEvent* e) {
     return true;
 }
 
-// A mouse press to its handler: button, shift mask, place in twips.
-void sendMouse(const MouseHandler& handler, const QMouseEvent* e) {
+const twips::Scale kAsDesigned;
+
+// A mouse press to its handler: button, shift mask, place in twips of the
+// layout the scale maps (the real twips of the window for the identity).
+void sendMouse(const MouseHandler& handler, const QMouseEvent* e,
+               const twips::Scale& s = kAsDesigned) {
     if (handler)
         handler(vbButton(e->button()), vbkey::shiftMask(e->modifiers()),
-                twips::fromPx(e->position().x()), twips::fromPx(e->position().y()));
+                s.toX(e->position().x()), s.toY(e->position().y()));
 }
 
 }  // namespace
@@ -85,8 +91,39 @@ void TwipPlace::place(double left, double top, double width, double height) {
 }
 
 void TwipPlace::apply() {
-    self_->setGeometry(twips::px(l_), twips::px(t_),
-                       std::max(0, twips::px(w_)), std::max(0, twips::px(h_)));
+    self_->setGeometry(scale().rect(l_, t_, std::max(0.0, w_), std::max(0.0, h_)));
+}
+
+const twips::Scale& TwipPlace::scale() const { return scale_ ? *scale_ : kAsDesigned; }
+
+void TwipPlace::setScale(const twips::Scale* s) {
+    scale_ = s;
+    rescale();
+}
+
+void TwipPlace::setDesignedFont(const QFont& f) {
+    designedFont_ = f;
+    hasDesignedFont_ = true;
+    self_->setFont(f);
+    const double before = fontFactor_;
+    fontFactor_ = 1;
+    scaleFont(before, scale().font());
+    fontFactor_ = scale().font();
+}
+
+void TwipPlace::rescale() {
+    apply();
+    const double after = scale().font();
+    if (after == fontFactor_) return;
+    scaleFont(fontFactor_, after);
+    fontFactor_ = after;
+}
+
+void TwipPlace::scaleFont(double /*before*/, double after) {
+    if (!hasDesignedFont_) return;
+    QFont f = designedFont_;
+    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * after);
+    self_->setFont(f);
 }
 
 void setWidgetBackColor(QWidget* w, colour::Rgb c) {
@@ -189,12 +226,49 @@ colour::Rgb RichTextBox::selColor() const {
 }
 
 void RichTextBox::setSelFontSize(double points) {
-    if (points > 0) setFontPointSize(points);
+    if (points > 0) setFontPointSize(points * shownFactor_);
 }
 
 double RichTextBox::selFontSize() const {
-    const double s = currentCharFormat().fontPointSize();
-    return s > 0 ? s : font().pointSizeF();
+    double s = currentCharFormat().fontPointSize();
+    if (s <= 0) s = font().pointSizeF();
+    // Back to the designed size, as the size steps count (12, 14, ...).
+    return std::round(s / shownFactor_ * 100) / 100;
+}
+
+void RichTextBox::scaleFont(double before, double after) {
+    TwipPlace::scaleFont(before, after);
+    if (before <= 0 || after == before) return;
+    const double k = after / before;
+    // Every run of text that carries its own size, and the size of what is
+    // typed next, grow with the letters.
+    struct Run {
+        int start, end;
+        double size;
+    };
+    QList<Run> runs;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const double size = f.charFormat().fontPointSize();
+            if (size > 0) runs.append({f.position(), f.position() + f.length(), size});
+        }
+    QTextCharFormat typing = currentCharFormat();
+    const QTextCursor kept = textCursor();
+    QTextCursor c(document());
+    c.beginEditBlock();
+    for (const Run& r : runs) {
+        c.setPosition(r.start);
+        c.setPosition(r.end, QTextCursor::KeepAnchor);
+        QTextCharFormat f;
+        f.setFontPointSize(r.size * k);
+        c.mergeCharFormat(f);
+    }
+    c.endEditBlock();
+    setTextCursor(kept);
+    if (typing.fontPointSize() > 0) typing.setFontPointSize(typing.fontPointSize() * k);
+    setCurrentCharFormat(typing);
+    shownFactor_ = after;
 }
 
 void RichTextBox::setBackColor(colour::Rgb c) {
@@ -270,7 +344,7 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
 
 void TextBox::mousePressEvent(QMouseEvent* e) {
     QPlainTextEdit::mousePressEvent(e);
-    sendMouse(onMouseDown, e);
+    sendMouse(onMouseDown, e, scale());
 }
 
 // ---- Label -----------------------------------------------------------------

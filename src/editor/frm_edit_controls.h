@@ -6,11 +6,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QFont>
 #include <functional>
 #include "platform/colour.h"
 #include "platform/key_codes.h"
 
 class QKeyEvent;
+namespace twips {
+class Scale;
+}
 
 // Key code of a key press (platform/key_codes.h); 0 for keys without a code.
 int vbKeyCode(const QKeyEvent* e);
@@ -22,9 +26,12 @@ using KeyDownHandler = std::function<void(int& keyCode, int shift)>;
 using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
 
 // A control's place in twips.  The twip values are kept as set, not read back
-// from pixels: 10000 twips would otherwise come back as 10005.
+// from pixels: 10000 twips would otherwise come back as 10005.  They are the
+// places of the designed layout; the window's scale (twips::Scale) makes them
+// pixels of the window as it is now, and sizes the control's letters.
 class TwipPlace {
 public:
+    virtual ~TwipPlace() = default;
     double left() const { return l_; }
     double top() const { return t_; }
     double width() const { return w_; }
@@ -35,14 +42,30 @@ public:
     void setHeight(double v) { h_ = v; apply(); }
     void place(double left, double top, double width, double height);
 
+    // The scale the window lays its controls out by (nullptr: as designed),
+    // and the control's font at the designed size.
+    void setScale(const twips::Scale* s);
+    void setDesignedFont(const QFont& f);
+    QFont designedFont() const { return designedFont_; }
+    // The scale changed: place and letters again.
+    void rescale();
+
     QString tag;  // the control's free text property
 
 protected:
     explicit TwipPlace(QWidget* self) : self_(self) {}
+    const twips::Scale& scale() const;
+    // Letters grow from `before` to `after` times their designed size.
+    virtual void scaleFont(double before, double after);
+    QWidget* widget() const { return self_; }
 
 private:
     void apply();
     QWidget* self_;
+    const twips::Scale* scale_ = nullptr;
+    QFont designedFont_;
+    bool hasDesignedFont_ = false;
+    double fontFactor_ = 1;  // the factor the letters stand at
     double l_ = 0, t_ = 0, w_ = 0, h_ = 0;
 };
 
@@ -79,6 +102,9 @@ public:
     double selFontSize() const;
     // Size of text typed or set next (the editor's font size).
     double fontSize() const { return selFontSize(); }
+    // Sizes above are those of the designed layout; the letters on the screen
+    // stand this many times larger (the window's font factor).
+    double fontFactor() const { return shownFactor_; }
 
     colour::Rgb backColor() const { return back_; }
     void setBackColor(colour::Rgb c);
@@ -98,11 +124,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void scaleFont(double before, double after) override;
 
 private:
     int toDoc(int textPos) const;  // CR LF text position -> document position
     int toText(int docPos) const;
     colour::Rgb back_ = colour::kWhite;
+    double shownFactor_ = 1;
 };
 
 // Text box (multi-line, plain).  Text uses CR LF line ends like the rich box.

@@ -69,7 +69,7 @@ public:
     void setCombineMode(bool on) override { w_.setCombineMode(on); }
     void toggleCombineMode() override { w_.Label2_Click(); }
 
-    Surface& listingSurface() override { return w_.surface(); }
+    Surface& listingSurface() override { return w_.listingSurface(); }
     Dialogs& listingDialogs() override { return w_.dialogs(); }
     bool offerSave() override { return w_.mysave(); }
     void forgetSearchPosition() override { w_.forgetSearchPosition(); }

@@ -17,8 +17,8 @@ frm検索::frm検索(Frm編集& editor)
     Label3 = new Label(Frame1);
     Label3->setCaption(QStringLiteral("下へ"));
     Label3->place(1500, 330, 600, 255);
-    Option1[0]->setGeometry(twips::rect(120, 300, 300, 300));
-    Option1[1]->setGeometry(twips::rect(1200, 300, 300, 300));
+    placed_.place(Option1[0], 120, 300, 300, 300);
+    placed_.place(Option1[1], 1200, 300, 300, 300);
     Command3 = new CommandButton(this);
     Command3->setCaption(QStringLiteral("置換"));
     Command3->place(4500, 1020, 1335, 375);

@@ -47,7 +47,7 @@ QString firstLineOf(const QString& selection) {
 }
 
 SearchDialog::SearchDialog(Frm編集& editor, const QString& caption, double width, double height)
-    : QWidget(&editor, Qt::Dialog), editor_(editor) {
+    : QWidget(&editor, Qt::Dialog), editor_(editor), scale_(QSizeF(width, height)) {
     setWindowTitle(caption);
     setFont(uiFont(kFontSize));
     setFixedSize(twips::px(width), twips::px(height));
@@ -78,13 +78,25 @@ SearchDialog::SearchDialog(Frm編集& editor, const QString& caption, double wid
 }
 
 void SearchDialog::placeFrame(double left, double top, bool captionedOptions) {
-    Frame1->setGeometry(twips::rect(left, top, 2415, 735));
+    placed_.place(Frame1, left, top, 2415, 735);
     if (captionedOptions) {
         Option1[0]->setText(QStringLiteral("上へ"));
         Option1[1]->setText(QStringLiteral("下へ"));
     }
-    Option1[0]->setGeometry(twips::rect(120, 300, 1000, 300));
-    Option1[1]->setGeometry(twips::rect(1200, 300, 1000, 300));
+    placed_.place(Option1[0], 120, 300, 1000, 300);
+    placed_.place(Option1[1], 1200, 300, 1000, 300);
+}
+
+void SearchDialog::fitToEditor() {
+    const double k = editor_.layoutScale().font();
+    const QSizeF d = scale_.designed();
+    const QSize client(twips::px(d.width() * k), twips::px(d.height() * k));
+    if (!scale_.fit(client)) return;
+    setFixedSize(client);
+    setFont(uiFont(kFontSize * k));
+    placed_.apply();
+    for (QWidget* c : findChildren<QWidget*>())
+        if (auto* p = dynamic_cast<TwipPlace*>(c)) p->setScale(&scale_);
 }
 
 bool SearchDialog::downward() const { return Option1[1]->isChecked(); }
@@ -112,9 +124,10 @@ void SearchDialog::Command1_KeyDown(int& keyCode, int) {
 }
 
 void SearchDialog::placeBesideEditor(double shift) {
+    fitToEditor();
     const QRect e = editor_.frameGeometry();
-    QPoint at(e.x() + twips::px(editor_.formWidth() / 2 + shift),
-              e.y() + twips::px(editor_.formHeight() / 2));
+    const twips::Scale& s = editor_.layoutScale();
+    QPoint at(e.x() + s.x(editor_.formWidth() / 2 + shift), e.y() + s.y(editor_.formHeight() / 2));
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect a = s->availableGeometry();
         at.setX(std::clamp(at.x(), a.left(), std::max(a.left(), a.right() - frameGeometry().width())));

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
+#include "platform/gui_twips.h"
 #include <functional>
 
 #include "editor/frm_edit_controls.h"
@@ -64,6 +65,9 @@ public:
     void Text1_Change();
     void Text1_KeyDown(int& keyCode, int shift);
     void Command1_KeyDown(int& keyCode, int shift);
+    // The dialog grows with the editor's letters (its font factor), all of it
+    // alike: controls, letters and its own size.
+    void fitToEditor();
 
 protected:
     // Client size in twips; the direction frame at its place; option captions
@@ -81,4 +85,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
     Frm編集& editor_;
+    twips::Scale scale_;
+    twips::Placements placed_{scale_};  // controls that are no TwipPlace
 };

@@ -28,9 +28,13 @@ constexpr double kClientWidth = 10500;
 constexpr double kClientHeight = 9000;
 const QString kBusyButtonStyle = QStringLiteral("background-color: #ffff00;");
 
-QPushButton* button(QWidget* parent, const QString& caption, double left) {
+constexpr double kFontSize = 9;
+constexpr double kMachineFontSize = 12;  // Label2
+
+QPushButton* button(QWidget* parent, twips::Placements& placed, const QString& caption,
+                    double left) {
     auto* b = new QPushButton(caption, parent);
-    b->setGeometry(twips::rect(left, 120, 1200, 495));
+    placed.place(b, left, 120, 1200, 495);
     // Enter presses the focused button, as Space does.
     b->setAutoDefault(true);
     return b;
@@ -54,25 +58,26 @@ private:
 frmrs232c::frmrs232c()
     : MSComm1(std::make_unique<QtSerialPort>()),
       surface_(twips::px(kClientWidth), twips::px(kClientHeight), twips::logicalDpi()),
-      print_(surface_),
+      scale_(QSizeF(kClientWidth, kClientHeight)),
+      print_(printSurface_),
       view_(std::make_unique<View>(*this)) {
     setWindowTitle(QStringLiteral("rs232c送受信") + kWindowTitleSuffix);
-    setFont(uiFont(9));
+    setFont(uiFont(kFontSize));
     resize(twips::px(kClientWidth), twips::px(kClientHeight));
 
-    cmd受信 = button(this, transfer::kReceiveCaption, 120);
-    cmd送信 = button(this, transfer::kSendCaption, 1440);
-    Command3 = button(this, QStringLiteral("設定"), 2760);
-    Command5 = button(this, QStringLiteral("編集"), 4080);
-    cmd終了 = button(this, QStringLiteral("終了"), 5400);
+    cmd受信 = button(this, placed_, transfer::kReceiveCaption, 120);
+    cmd送信 = button(this, placed_, transfer::kSendCaption, 1440);
+    Command3 = button(this, placed_, QStringLiteral("設定"), 2760);
+    Command5 = button(this, placed_, QStringLiteral("編集"), 4080);
+    cmd終了 = button(this, placed_, QStringLiteral("終了"), 5400);
 
     Label2 = new QLabel(machine_, this);
-    Label2->setGeometry(twips::rect(6840, 120, 1215, 495));
-    Label2->setFont(uiFont(12));
+    placed_.place(Label2, 6840, 120, 1215, 495);
+    Label2->setFont(uiFont(kMachineFontSize));
     Label1 = new QLabel(this);
-    Label1->setGeometry(twips::rect(120, 720, 6600, 375));
+    placed_.place(Label1, 120, 720, 6600, 375);
     Text2 = new QLineEdit(this);
-    Text2->setGeometry(twips::rect(6840, 720, 3300, 375));
+    placed_.place(Text2, 6840, 720, 3300, 375);
 
     connect(cmd受信, &QPushButton::clicked, this, [this] { cmd受信_Click(); });
     connect(cmd送信, &QPushButton::clicked, this, [this] { cmd送信_Click(); });
@@ -246,4 +251,8 @@ void frmrs232c::paintEvent(QPaintEvent* e) {
 void frmrs232c::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     surface_.resize(width(), height());
+    if (!scale_.fit(size())) return;
+    placed_.apply();
+    setFont(uiFont(scale_.fontSize(kFontSize)));
+    Label2->setFont(uiFont(scale_.fontSize(kMachineFontSize)));
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include "app/windows.h"
 #include "platform/gui_image_surface.h"
+#include "platform/gui_twips.h"
 #include "platform/serial_port.h"
 #include "serial/print_area.h"
 #include "serial/sender.h"
@@ -92,6 +93,10 @@ private:
     QString portName() const;
     std::unique_ptr<SerialPort> MSComm1;
     ImageSurface surface_;
+    // The window's layout follows its size; the print area with it.
+    twips::Scale scale_;
+    twips::Placements placed_{scale_};
+    twips::ScaledSurface printSurface_{surface_, scale_};
     transfer::PrintArea print_;
     std::unique_ptr<View> view_;
     std::unique_ptr<transfer::Reception> reception_;
