@@ -57,6 +57,8 @@ inline const QString kAreaEmpty = QStringLiteral("範囲が小さすぎます �
 inline const QString kScaleTooSmall = QStringLiteral("倍率が小さすぎます");
 inline const QString kScaleTooLarge = QStringLiteral("倍率が大きすぎます");
 inline const QString kPanTooFar = QStringLiteral("移動量が大きすぎます");
+inline const QString kNothingToFit =
+    QStringLiteral("切削の移動がないため部品に合わせた表示ができません");
 
 }  // namespace drawing::text
 
