@@ -168,7 +168,7 @@ DrawingRun::Flow DrawingRun::areaZoom() {
 
 DrawingRun::Flow DrawingRun::endOfText() {
     DrawingRunFields& f = state_.run;
-    if (options_.programEnd) options_.programEnd();
+    programEndLine();
     clearHelpBand();
     state_.keyMailbox = QStringLiteral("zzz");
     surface().text(w() - 13000, 1100, rgb::kTextSize, rgb::kText, text::kPressAnyKey);

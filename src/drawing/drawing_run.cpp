@@ -295,7 +295,7 @@ void DrawingRun::takeUpBlock(const QString& line) {
 
 bool DrawingRun::passM30(const QString& line) {
     DrawingRunFields& f = state_.run;
-    if (options_.programEnd) options_.programEnd();
+    programEndLine();
     f.points.prevV = QStringLiteral("800");
     f.points.prevH = QStringLiteral("300");
     // The redraw after a restart passes the M30 blocks answered already.

@@ -47,8 +47,9 @@ struct RunOptions {
     bool passEndKeyWait = false;
     // Told of every move and dwell of each pass (null: nobody).
     MoveObserver* observer = nullptr;
-    // A pass reached M30 or the end of the text (the window shows the time).
-    std::function<void()> programEnd;
+    // A pass reached M30 or the end of the text: the text this gives (the
+    // machining time) is shown in the status lines.  Empty: nothing shown.
+    std::function<QString()> programEndText;
 };
 
 class DrawingRun : private BlockContext {
@@ -97,6 +98,7 @@ private:
     void helpLine();
     void clearHelpBand();
     void positionReadout();
+    void programEndLine();
     void programDisplayRow(const QString& line);
     double w() const;
     double h() const;

@@ -75,4 +75,7 @@ inline constexpr double kTextSize = 10;
 namespace drawing::place {
 // First row of the program text display (twips from the top).
 inline constexpr double kProgramDisplayTop = 2200;
+// Band of the machining time line, below "描画完了何かキーを押してください".
+inline constexpr double kProgramEndTop = 1450;
+inline constexpr double kProgramEndBottom = 1750;
 }  // namespace drawing::place
