@@ -19,9 +19,6 @@ constexpr double kSlack = 1e-6;
 // corner, large enough to cut its circle.
 constexpr double kAlongShapeNudge = 1e-8;
 
-double held(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.x : p.z; }
-double cut(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.z : p.x; }
-
 bool within(double v, double a, double b) {
     return v >= std::min(a, b) - kSlack && v <= std::max(a, b) + kSlack;
 }
@@ -102,13 +99,33 @@ CycleProfile::CycleProfile(const CycleFrame& frame, const std::vector<ShapePoint
     }
 }
 
+namespace {
+
+// A line lying on the level, along the pass.
+bool liesOn(const ProfilePiece& p, PassAxis axis, double level) {
+    return p.kind == ProfilePiece::Kind::Line && std::fabs(heldValue(axis, p.a) - level) < kSlack &&
+           std::fabs(heldValue(axis, p.b) - level) < kSlack;
+}
+
+// True when p lies on the side of the chord a -> b where an arc of less than
+// a half circle bulges: left of the chord for G2 (clockwise with Z across and
+// X upwards), right for G3.  A point on the chord's line counts (the ends).
+bool onBulgeSide(const ProfilePiece& arc, CyclePoint p) {
+    const double uz = arc.b.z - arc.a.z, ux = arc.b.x - arc.a.x;
+    const double chord = std::hypot(uz, ux);
+    if (chord < kSlack) return true;
+    const double left = (uz * (p.x - arc.a.x) - ux * (p.z - arc.a.z)) / chord;
+    return (arc.clockwise ? left : -left) >= -kSlack;
+}
+
+}  // namespace
+
 std::optional<double> CycleProfile::meetLine(const ProfilePiece& p, PassAxis axis,
                                              double level) const {
-    const double la = held(axis, p.a), lb = held(axis, p.b);
-    if (!within(level, la, lb)) return std::nullopt;
-    // A piece lying along the pass: the pass runs to its far end.
-    if (std::fabs(lb - la) < kSlack) return cut(axis, p.b);
-    return cut(axis, p.a) + (cut(axis, p.b) - cut(axis, p.a)) * (level - la) / (lb - la);
+    const double la = heldValue(axis, p.a), lb = heldValue(axis, p.b);
+    if (std::fabs(lb - la) < kSlack || !within(level, la, lb)) return std::nullopt;
+    return cutValue(axis, p.a) +
+           (cutValue(axis, p.b) - cutValue(axis, p.a)) * (level - la) / (lb - la);
 }
 
 namespace {
@@ -126,18 +143,14 @@ PassLine passLine(const CycleFrame& f, PassAxis axis, double level) {
     return {row, row ? f.screenY(p) : f.screenX(p)};
 }
 
-double cutAt(const CycleFrame& f, PassAxis axis, const PassLine& l, double answer) {
-    const CyclePoint p = l.row ? f.fromScreen(answer, l.at) : f.fromScreen(l.at, answer);
-    return cut(axis, p);
+CyclePoint pointAt(const CycleFrame& f, const PassLine& l, double answer) {
+    return l.row ? f.fromScreen(answer, l.at) : f.fromScreen(l.at, answer);
 }
 
 }  // namespace
 
-std::optional<double> CycleProfile::meetArc(const ProfilePiece& p, PassAxis axis, double level,
-                                            double from) const {
-    // The arc's circle also meets levels beyond the arc's own ends (its other
-    // half); on a shape that keeps its direction those are not the arc.
-    if (!within(level, held(axis, p.a), held(axis, p.b))) return std::nullopt;
+std::vector<double> CycleProfile::meetArc(const ProfilePiece& p, PassAxis axis,
+                                          double level) const {
     const GeometryContext& g = frame_.g();
     const PassLine l = passLine(frame_, axis, level);
     const double x1 = frame_.screenX(p.a), y1 = frame_.screenY(p.a);
@@ -157,15 +170,14 @@ std::optional<double> CycleProfile::meetArc(const ProfilePiece& p, PassAxis axis
         answers[0] = arcYAtX(g, x1, y1, x2, y2, r, c, l.at);
         if (auto m = arcYAtX(g, x1, -y1, x2, -y2, r, mirrored, l.at)) answers[1] = -*m;
     }
-    // On a shape that keeps its direction an arc stays between its ends.
-    std::optional<double> best;
+    // Only the meetings on the arc itself, not on the rest of its circle.
+    std::vector<double> met;
     for (const auto& a : answers) {
         if (!a) continue;
-        const double v = cutAt(frame_, axis, l, *a);
-        if (!within(v, cut(axis, p.a), cut(axis, p.b))) continue;
-        if (!best || std::fabs(v - from) < std::fabs(*best - from)) best = v;
+        const CyclePoint q = pointAt(frame_, l, *a);
+        if (onBulgeSide(p, q)) met.push_back(cutValue(axis, q));
     }
-    return best;
+    return met;
 }
 
 std::optional<double> CycleProfile::meetFillet(const ProfilePiece& p, PassAxis axis,
@@ -180,50 +192,91 @@ std::optional<double> CycleProfile::meetFillet(const ProfilePiece& p, PassAxis a
         l.row ? filletXAtY(g, x1, y1, x2, y2, x3, y3, r, kFilletOnArc, l.at)
               : filletYAtX(g, x1, y1, x2, y2, x3, y3, r, kFilletOnArc, l.at);
     if (!a) return std::nullopt;
-    return cutAt(frame_, axis, l, *a);
+    return cutValue(axis, pointAt(frame_, l, *a));
 }
 
-// Met at the end of piece i, where the shape goes on along the pass: the pass
-// runs on to the end of that stretch (after a line or an arc alike).
-bool CycleProfile::goesOnAlongPass(size_t i, PassAxis axis, double level) const {
-    const ProfilePiece& p = pieces_[i];
-    if (std::fabs(held(axis, p.b) - level) >= kSlack || i + 1 >= pieces_.size()) return false;
-    const ProfilePiece& next = pieces_[i + 1];
-    return next.kind == ProfilePiece::Kind::Line && std::fabs(held(axis, next.b) - level) < kSlack;
+std::optional<size_t> CycleProfile::filletAt(size_t i, bool atEnd) const {
+    if (atEnd) {
+        if (pieces_[i].intoFillet && i + 1 < pieces_.size()) return i + 1;
+    } else if (i > 0 && pieces_[i - 1].kind == ProfilePiece::Kind::Fillet) {
+        return i - 1;  // the line after a fillet starts at its corner
+    }
+    return std::nullopt;
 }
 
-std::optional<double> CycleProfile::meet(PassAxis axis, double level, double from,
-                                         int material) const {
+std::optional<double> CycleProfile::meet(PassAxis axis, double level, double from, int towards,
+                                         int startSide) const {
+    auto along = [&](double c) { return towards * (c - from); };
+    std::optional<double> best;
+    auto offer = [&](double c) {
+        if (along(c) < -kSlack) return;  // behind the pass's start
+        if (!best || along(c) < along(*best)) best = c;
+    };
+    // A rounded corner that meets the level takes the place of its legs' sharp
+    // corner there.
+    std::vector<std::optional<double>> fillets(pieces_.size());
+    for (size_t i = 0; i < pieces_.size(); ++i)
+        if (pieces_[i].kind == ProfilePiece::Kind::Fillet)
+            fillets[i] = meetFillet(pieces_[i], axis, level);
     for (size_t i = 0; i < pieces_.size(); ++i) {
         const ProfilePiece& p = pieces_[i];
         switch (p.kind) {
         case ProfilePiece::Kind::Line: {
-            // A rounded corner takes the end of the move before it: ask it first.
-            if (p.intoFillet && i + 1 < pieces_.size()) {
-                const ProfilePiece& f = pieces_[i + 1];
-                std::optional<double> m = meetFillet(f, axis, level);
-                if (!m && std::fabs(held(axis, p.a) - held(axis, p.b)) < kSlack &&
-                    std::fabs(held(axis, p.b) - level) < kSlack)
-                    m = meetFillet(f, axis, level + material * kAlongShapeNudge);
-                if (m) return m;
+            if (liesOn(p, axis, level)) {
+                // A stretch on the level is met where it begins (or at once,
+                // when the pass starts on it).
+                const double na = along(cutValue(axis, p.a)), nb = along(cutValue(axis, p.b));
+                if (std::max(na, nb) >= -kSlack)
+                    offer(from + towards * std::max(0.0, std::min(na, nb)));
+                break;
             }
-            if (auto m = meetLine(p, axis, level)) {
-                if (goesOnAlongPass(i, axis, level)) break;
-                return m;
-            }
+            const std::optional<size_t> f1 = filletAt(i, false), f2 = filletAt(i, true);
+            if ((f1 && fillets[*f1]) || (f2 && fillets[*f2])) break;
+            if (auto m = meetLine(p, axis, level)) offer(*m);
             break;
         }
         case ProfilePiece::Kind::Arc:
-            if (auto m = meetArc(p, axis, level, from)) {
-                if (goesOnAlongPass(i, axis, level)) break;
-                return m;
-            }
+            for (double m : meetArc(p, axis, level)) offer(m);
             break;
         case ProfilePiece::Kind::Fillet:
-            break;  // asked with the move before it
+            if (fillets[i]) offer(*fillets[i]);
+            break;
         }
     }
-    return std::nullopt;
+    if (!best) return std::nullopt;
+    return runAlongStretches(axis, level, *best, from, towards, startSide);
+}
+
+// A pass that has met a stretch lying on its level runs along it to its far
+// end; where that end is rounded, only to where the rounding begins.
+double CycleProfile::runAlongStretches(PassAxis axis, double level, double met, double from,
+                                       int towards, int startSide) const {
+    auto along = [&](double c) { return towards * (c - from); };
+    double at = met;
+    for (size_t round = 0; round < pieces_.size(); ++round) {
+        bool moved = false;
+        for (size_t i = 0; i < pieces_.size(); ++i) {
+            const ProfilePiece& p = pieces_[i];
+            if (!liesOn(p, axis, level)) continue;
+            const bool bFar = along(cutValue(axis, p.b)) >= along(cutValue(axis, p.a));
+            const double nearEnd = cutValue(axis, bFar ? p.a : p.b),
+                         farEnd = cutValue(axis, bFar ? p.b : p.a);
+            if (along(at) < along(nearEnd) - kSlack || along(farEnd) - along(at) <= kSlack)
+                continue;
+            if (const std::optional<size_t> f = filletAt(i, bFar)) {
+                // The rounding touches the level where it begins; when the
+                // touch is lost to rounding it is found a hair off the level.
+                std::optional<double> t = meetFillet(pieces_[*f], axis, level);
+                if (!t) t = meetFillet(pieces_[*f], axis, level + startSide * kAlongShapeNudge);
+                if (t && along(*t) >= along(at) - kSlack && along(*t) <= along(farEnd) + kSlack)
+                    return *t;
+            }
+            at = farEnd;
+            moved = true;
+        }
+        if (!moved) break;
+    }
+    return at;
 }
 
 colour::Rgb CycleProfile::draw(colour::Rgb colour) const {

@@ -63,6 +63,12 @@ enum class PassAxis {
     AlongX,  // G72: each pass holds a Z and cuts along X
 };
 
+// The value a pass holds (G71: X, G72: Z) and the one it runs along.
+inline double heldValue(PassAxis axis, CyclePoint p) {
+    return axis == PassAxis::AlongZ ? p.x : p.z;
+}
+inline double cutValue(PassAxis axis, CyclePoint p) { return axis == PassAxis::AlongZ ? p.z : p.x; }
+
 class CycleProfile {
 public:
     // Pieces from the first to the last shape point.  A ",C" larger than a
@@ -71,13 +77,17 @@ public:
 
     const std::vector<ProfilePiece>& pieces() const { return pieces_; }
 
-    // Where the pass that holds `level` meets the profile, as its value on the
-    // cutting axis; the pieces are searched from the start of the shape, and
-    // on an arc the meeting nearer the pass's start `from` is taken.  nullopt
-    // when the pass misses every piece.  `material` is the side of the level
-    // the earlier passes came from (+1 or -1): a pass lying along the shape is
-    // measured a hair towards it, where a rounded corner begins.
-    std::optional<double> meet(PassAxis axis, double level, double from, int material) const;
+    // Where the pass that holds `level`, run from `from` along the cutting axis
+    // towards `towards` (+1 or -1), first meets the profile, as its value on
+    // the cutting axis: the meeting nearest the pass's start, whatever piece
+    // it lies on (an arc's circle may cross the level twice within the arc:
+    // the far crossing would cut through the part).  A pass that meets a
+    // stretch of the profile lying on its level runs on to that stretch's far
+    // end, or to where a rounded corner there begins.  `startSide` is the side
+    // of the level the start point lies on (+1 or -1 on the held axis).
+    // nullopt when the pass misses every piece.
+    std::optional<double> meet(PassAxis axis, double level, double from, int towards,
+                               int startSide) const;
 
     // Draws the shape; returns the move colour afterwards (an arc's colour,
     // else `colour`).
@@ -85,10 +95,12 @@ public:
 
 private:
     std::optional<double> meetLine(const ProfilePiece& p, PassAxis axis, double level) const;
-    std::optional<double> meetArc(const ProfilePiece& p, PassAxis axis, double level,
-                                  double from) const;
-    bool goesOnAlongPass(size_t i, PassAxis axis, double level) const;
+    std::vector<double> meetArc(const ProfilePiece& p, PassAxis axis, double level) const;
     std::optional<double> meetFillet(const ProfilePiece& p, PassAxis axis, double level) const;
+    // The fillet that rounds the corner at one end of line i, if any.
+    std::optional<size_t> filletAt(size_t i, bool atEnd) const;
+    double runAlongStretches(PassAxis axis, double level, double met, double from, int towards,
+                             int startSide) const;
 
     const CycleFrame& frame_;
     std::vector<ProfilePiece> pieces_;

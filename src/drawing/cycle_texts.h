@@ -7,6 +7,12 @@ namespace drawing::text {
 
 // After the first block's text.
 inline const QString kNoCutDepth = QStringLiteral("切り込み量が指定されていませ 描画できませ");
+// A depth given as 0 or below the least one: + the least depth in mm.
+inline const QString kCutDepthTooSmall =
+    QStringLiteral("切り込み量が0か小さすぎます(%1mm未満) 描画できません");
+// After the cycle block's text: the start point lies within the finishing shape.
+inline const QString kStartWithinShape =
+    QStringLiteral("始点が仕上げ形状の内側にあります 荒削りは描画しません");
 // First two shape blocks on one Z (G71) / one X (G72): prefix + value + suffix.
 inline const QString kSameZPrefix = QStringLiteral("始点及び第一ブロック, 第二ブロックＺ:");
 inline const QString kSameXPrefix = QStringLiteral("始点及び第一ブロック, 第二ブロックX:");

@@ -18,8 +18,7 @@ double CycleWords::number(const char* key) {
 double CycleWords::thousandths(const char* key) {
     const QString w = values_.word(QString::fromLatin1(key));
     if (w.isEmpty()) return 0;
-    const double v = values_.required(w);
-    return w.contains(u'.') ? v : v / 1000;
+    return thousandthsUnlessPointed(w, values_.required(w));
 }
 
 std::optional<double> CycleWords::endX() {

@@ -9,11 +9,10 @@
 #include <optional>
 
 #include "drawing/cycle_profile.h"
+#include "drawing/word_units.h"
 
 class BlockValues;
 
-// Passes, pecks or grooves one cycle draws at most (as the rough-turning cycles).
-inline constexpr int kMaxCyclePasses = 5000;
 
 class CycleWords {
 public:

@@ -5,6 +5,7 @@
 
 #include "drawing/block_move.h"
 #include "drawing/cycle_profile.h"
+#include "drawing/cycle_roughing.h"
 #include "drawing/cycle_texts.h"
 #include "drawing/drawing_state.h"
 #include "drawing/evaluator.h"
@@ -12,6 +13,7 @@
 #include "drawing/line_drawing.h"
 #include "drawing/number_text.h"
 #include "drawing/step_answer.h"
+#include "drawing/word_units.h"
 #include "drawing/work_file.h"
 #include "platform/dialogs.h"
 
@@ -22,10 +24,10 @@ namespace {
 // The finishing shape table: the start point twice, then one point a block.
 constexpr int kMaxShapePoints = 51;
 constexpr int kShapeStart = 2;
-// A depth of cut so small against the stock that the passes would not end.
-constexpr int kMaxRoughingPasses = 5000;
-// Slack of the end-of-roughing test, in program units.
-constexpr double kLevelSlack = 1e-6;
+// The least depth of cut a control takes (its least input increment, mm).
+constexpr double kMinCutDepth = 0.001;
+// The retract of a one-block cycle that gives no R, mm.
+constexpr double kOneBlockRetract = 0.5;
 
 // One row of the shape table, as the program wrote it.
 struct ShapeRow {
@@ -34,6 +36,14 @@ struct ShapeRow {
     QString cornerC;  // ",C" text
     QString arc;      // the block, when it is an arc
     int line = -1;
+};
+
+// The finishing shape of a second block: the rows from the start point to
+// the Q block, evaluated.
+struct ShapeTable {
+    std::vector<ShapeRow> rows;
+    std::vector<CyclePoint> points;
+    int pLine = -1;
 };
 
 int sign(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
@@ -56,8 +66,17 @@ private:
         return host_.word(block, QString::fromUtf8(key));
     }
     std::optional<int> findN(double n, int from) const;
+
+    // The phases of a cycle block, in their order.
     void firstBlock(const QString& block, bool g71);
-    void checkShape(bool g71, const std::vector<ShapeRow>& rows, const std::vector<CyclePoint>& pts);
+    CycleSettings oneBlockSettings(const QString& block);
+    bool keepDepth(CycleSettings& s, const QString& block, double depth);
+    std::optional<ShapeTable> collectShape(const QString& block, CycleOutcome& out);
+    bool checkShape(bool g71, const ShapeTable& t);
+    std::vector<ShapePoint> shiftedShape(const ShapeTable& t, CyclePoint shift);
+    void rough(const QString& block, bool g71, const CycleSettings& s, const ShapeTable& t,
+               CyclePoint shift, const CycleProfile& profile, bool monotone);
+    bool keysLetFinish(CycleOutcome& out);
 
     const GeometryContext& g_;
     CycleHost& host_;
@@ -67,18 +86,71 @@ private:
     CycleFrame frame_;
 };
 
+CycleOutcome Cycle::run() {
+    CycleOutcome out;
+    out.lineIndex = call_.lineIndex;
+    out.colour = call_.colour;
+    const QString block = lines_.value(call_.lineIndex);
+    const bool g71 = value(word(block, "G")) != 72;
+    if (word(block, "P").isEmpty()) {
+        firstBlock(block, g71);
+        return out;
+    }
+    // A block with P, Q and D is both blocks at once; its values serve it alone.
+    const bool oneBlock = !word(block, "Q").isEmpty() && !word(block, "D").isEmpty();
+    const CycleSettings active = oneBlock ? oneBlockSettings(block) : settings_;
+
+    const std::optional<ShapeTable> table = collectShape(block, out);
+    if (!table) return out;
+    const bool monotone = checkShape(g71, *table);
+    // The allowances shift the shape with their written signs: they say on
+    // which side of it the stock is left.
+    const CyclePoint shift{value(word(block, "U")), value(word(block, "W"))};
+    const std::vector<ShapePoint> shape = shiftedShape(*table, shift);
+    const CycleProfile profile(frame_, shape);
+    rough(block, g71, active, *table, shift, profile, monotone);
+    if (!keysLetFinish(out)) return out;
+
+    out.colour = profile.draw(call_.colour);
+    frame_.line(shape.back().at, table->points.front(), geometry_colour::kRapid);
+    return out;
+}
+
 void Cycle::firstBlock(const QString& block, bool g71) {
     settings_.cutDepth = word(block, g71 ? "U" : "W");
     settings_.retractX = word(block, "R");
     settings_.retractZ = settings_.retractX;
-    const double depth = value(settings_.cutDepth);
-    // A depth of 0 would never reach the shape: it counts as none.
-    if (settings_.cutDepth.isEmpty() || depth == 0) {
-        settings_.cutDepth.clear();
+    if (settings_.cutDepth.isEmpty()) {
         g_.dialogs.message(block + text::kNoCutDepth);
         return;
     }
-    if (depth < 0) settings_.cutDepth = nt::str(-depth);
+    keepDepth(settings_, block, value(settings_.cutDepth));
+}
+
+// The depth is kept positive; one of 0, or too small for the passes ever to
+// reach the shape, is reported and kept as none.
+bool Cycle::keepDepth(CycleSettings& s, const QString& block, double depth) {
+    if (!(std::fabs(depth) >= kMinCutDepth)) {
+        s.cutDepth.clear();
+        g_.dialogs.message(block + text::kCutDepthTooSmall.arg(QString::number(kMinCutDepth)));
+        return false;
+    }
+    if (depth < 0) s.cutDepth = nt::str(-depth);
+    return true;
+}
+
+// D is the depth (thousandths of a mm without a decimal point), R the
+// retract when given.
+CycleSettings Cycle::oneBlockSettings(const QString& block) {
+    CycleSettings s;
+    const QString d = word(block, "D");
+    const double depth = thousandthsUnlessPointed(d, value(d));
+    s.cutDepth = nt::str(depth);
+    const QString r = word(block, "R");
+    s.retractX = r.isEmpty() ? nt::str(kOneBlockRetract) : r;
+    s.retractZ = s.retractX;
+    keepDepth(s, block, depth);
+    return s;
 }
 
 std::optional<int> Cycle::findN(double n, int from) const {
@@ -89,56 +161,19 @@ std::optional<int> Cycle::findN(double n, int from) const {
     return std::nullopt;
 }
 
-void Cycle::checkShape(bool g71, const std::vector<ShapeRow>& rows,
-                       const std::vector<CyclePoint>& pts) {
-    const size_t n = pts.size();
-    if (n > kShapeStart + 1) {
-        const CyclePoint a = pts[kShapeStart], b = pts[kShapeStart + 1];
-        if (g71 && a.z == b.z)
-            g_.dialogs.message(text::kSameZPrefix + rows[kShapeStart + 1].z + text::kSameValueSuffix);
-        if (!g71 && a.x == b.x)
-            g_.dialogs.message(text::kSameXPrefix + rows[kShapeStart + 1].x + text::kSameValueSuffix);
-    }
-    // Each axis must keep one direction; a flat step between a rise and a
-    // fall goes unnoticed.  One message an axis.
-    auto reverses = [&](double CyclePoint::*axis) {
-        for (size_t i = kShapeStart; i + 2 < n; ++i) {
-            const int s1 = sign(pts[i + 1].*axis - pts[i].*axis);
-            const int s2 = sign(pts[i + 2].*axis - pts[i + 1].*axis);
-            if (s1 != 0 && s2 != 0 && s1 != s2) return true;
-        }
-        return false;
-    };
-    if (reverses(&CyclePoint::x)) g_.dialogs.message(text::kXReverses);
-    if (reverses(&CyclePoint::z)) g_.dialogs.message(text::kZReverses);
-}
-
-CycleOutcome Cycle::run() {
-    CycleOutcome out;
-    out.lineIndex = call_.lineIndex;
-    out.colour = call_.colour;
-    const QString block = lines_.value(call_.lineIndex);
-    const bool g71 = value(word(block, "G")) != 72;
-    const bool horizontal = frame_.horizontal();
-    const QString pText = word(block, "P");
-    if (pText.isEmpty()) {
-        firstBlock(block, g71);
-        return out;
-    }
-
-    // --- the second block: the shape from N=P to N=Q
-    const QString qText = word(block, "Q");
-    double u = value(word(block, "U")), w = value(word(block, "W"));
-    if (horizontal) {
-        u = std::fabs(u);
-        w = std::fabs(w);
-    }
+// The shape from N=P to N=Q; the outcome is left on the Q block.
+std::optional<ShapeTable> Cycle::collectShape(const QString& block, CycleOutcome& out) {
+    const QString pText = word(block, "P"), qText = word(block, "Q");
     const std::optional<int> pLine = findN(value(pText), call_.lineIndex + 1);
     if (!pLine) {
         g_.dialogs.message(text::kSequenceNotFound + pText);
-        return out;
+        return std::nullopt;
     }
-    std::vector<ShapeRow> rows(kShapeStart);
+    ShapeTable t;
+    t.pLine = *pLine;
+    std::vector<ShapeRow>& rows = t.rows;
+    rows.resize(kShapeStart);
+    const bool horizontal = frame_.horizontal();
     // The position is an expression ("[62.]/2+[-2.]/2" after an increment):
     // it is bracketed whole before it is doubled or halved.
     auto scaled = [](const QString& e, const char* by) {
@@ -169,49 +204,51 @@ CycleOutcome Cycle::run() {
     }
     if (!qLine) {
         g_.dialogs.message(text::kSequenceQNotFound + qText);
-        return out;
+        return std::nullopt;
     }
     out.lineIndex = *qLine;
     if (overflow) g_.dialogs.message(text::kShapeTooLong.arg(kMaxShapePoints - kShapeStart));
+    for (const ShapeRow& r : rows) t.points.push_back({value(r.x), value(r.z)});
+    return t;
+}
 
-    std::vector<CyclePoint> pts;
-    for (const ShapeRow& r : rows) pts.push_back({value(r.x), value(r.z)});
-    const CyclePoint start = pts[0], last = pts.back(), first = pts[kShapeStart];
-
-    // A shape running towards +Z (G72: towards +X) is roughed mirrored: the
-    // depth and the lifts change sign, and so do the allowances in "m" (where
-    // they were made positive).  The values kept for later cycles stay as
-    // they are.
-    double depth = value(settings_.cutDepth);
-    double rx = value(settings_.retractX), rz = value(settings_.retractZ);
-    const bool mirrored = g71 ? last.z > first.z : last.x > first.x;
-    if (mirrored) {
-        depth = -depth;
-        rx = -rx;
-        rz = -rz;
-        if (horizontal) {
-            u = -u;
-            w = -w;
+// Shows the shape's faults; the drawing goes on.  False when an axis turns
+// back.
+bool Cycle::checkShape(bool g71, const ShapeTable& t) {
+    const std::vector<ShapeRow>& rows = t.rows;
+    const std::vector<CyclePoint>& pts = t.points;
+    const size_t n = pts.size();
+    if (n > kShapeStart + 1) {
+        const CyclePoint a = pts[kShapeStart], b = pts[kShapeStart + 1];
+        if (g71 && a.z == b.z)
+            g_.dialogs.message(text::kSameZPrefix + rows[kShapeStart + 1].z +
+                               text::kSameValueSuffix);
+        if (!g71 && a.x == b.x)
+            g_.dialogs.message(text::kSameXPrefix + rows[kShapeStart + 1].x +
+                               text::kSameValueSuffix);
+    }
+    // Each axis must keep one direction; a flat step between a rise and a
+    // fall goes unnoticed.  One message an axis.
+    auto reverses = [&](double CyclePoint::*axis) {
+        for (size_t i = kShapeStart; i + 2 < n; ++i) {
+            const int s1 = sign(pts[i + 1].*axis - pts[i].*axis);
+            const int s2 = sign(pts[i + 2].*axis - pts[i + 1].*axis);
+            if (s1 != 0 && s2 != 0 && s1 != s2) return true;
         }
-    }
-    checkShape(g71, rows, pts);
+        return false;
+    };
+    const bool x = reverses(&CyclePoint::x), z = reverses(&CyclePoint::z);
+    if (x) g_.dialogs.message(text::kXReverses);
+    if (z) g_.dialogs.message(text::kZReverses);
+    return !x && !z;
+}
 
-    // --- roughing
-    const QString pBlock = lines_[*pLine];
-    colour::Rgb approach = call_.colour;
-    if (const QString pg = word(pBlock, "G"); !pg.isEmpty()) {
-        const double gv = value(pg);
-        if (gv == 1) approach = geometry_colour::kFeed;
-        if (gv == 0) approach = geometry_colour::kRapid;
-    }
-    const CyclePoint p1{start.x + u, start.z + w};
-    frame_.line(start, p1, call_.colour);
-
+std::vector<ShapePoint> Cycle::shiftedShape(const ShapeTable& t, CyclePoint shift) {
     std::vector<ShapePoint> shape;
-    for (size_t i = kShapeStart; i < rows.size(); ++i) {
+    for (size_t i = kShapeStart; i < t.rows.size(); ++i) {
         ShapePoint s;
-        s.at = {pts[i].x + u, pts[i].z + w};
-        const ShapeRow& r = rows[i];
+        s.at = {t.points[i].x + shift.x, t.points[i].z + shift.z};
+        const ShapeRow& r = t.rows[i];
         if (!r.arc.isEmpty()) {
             s.arc = true;
             s.arcRadius = value(word(r.arc, "R"));
@@ -223,73 +260,52 @@ CycleOutcome Cycle::run() {
         if (!r.cornerC.isEmpty() && s.cornerCValue != 0) s.cornerC = r.cornerC;
         shape.push_back(s);
     }
-    const CycleProfile profile(frame_, shape);
+    return shape;
+}
 
-    // G71 holds an X per pass, levels 2*depth apart (X is a diameter); G72
-    // holds a Z, levels one depth apart.
+// The approach by the allowances, then the passes; none when the start lies
+// within the shape.
+void Cycle::rough(const QString& block, bool g71, const CycleSettings& s, const ShapeTable& t,
+                  CyclePoint shift, const CycleProfile& profile, bool monotone) {
+    const CyclePoint start = t.points.front();
+    const CyclePoint p1{start.x + shift.x, start.z + shift.z};
+    std::vector<CyclePoint> shifted;
+    for (size_t i = kShapeStart; i < t.points.size(); ++i)
+        shifted.push_back({t.points[i].x + shift.x, t.points[i].z + shift.z});
     const PassAxis axis = g71 ? PassAxis::AlongZ : PassAxis::AlongX;
-    auto heldOf = [&](CyclePoint p) { return g71 ? p.x : p.z; };
-    auto cutOf = [&](CyclePoint p) { return g71 ? p.z : p.x; };
-    auto at = [&](double heldValue, double cutValue) {
-        return g71 ? CyclePoint{heldValue, cutValue} : CyclePoint{cutValue, heldValue};
-    };
-    const double step = g71 ? 2 * depth : depth;
-    const int advance = -sign(step);  // the way the levels go
-
-    // End of roughing.  The levels go from the stock towards the shape; the
-    // last level that still has material is the one on the shape's extreme
-    // (shifted by the allowance) in the way the levels go.  Which end of the
-    // shape that is depends on its class:
-    //  - the usual shape runs away from the start against the levels (G71: X
-    //    rises towards -Z while the levels go down; G72: Z rises towards -X
-    //    while the levels go towards -Z; and both mirrored): its extreme is its
-    //    first point (the P block);
-    //  - a shape that runs with the levels has its extreme at its last point.
-    // Levels going down go on while L >= extreme, levels going up while
-    // L <= extreme: a level on the extreme still cuts (it meets the allowance
-    // and does not enter it), the next one would cut into the allowance and
-    // is not cut; the rest of the stock is left to the finishing shape.
-    double extreme = heldOf(shape.front().at);
-    for (const ShapePoint& s : shape)
-        extreme = advance < 0 ? std::min(extreme, heldOf(s.at)) : std::max(extreme, heldOf(s.at));
-    auto hasMaterial = [&](double level) {
-        if (!std::isfinite(level) || advance == 0) return false;
-        return advance < 0 ? level >= extreme - kLevelSlack : level <= extreme + kLevelSlack;
-    };
-
-    CyclePoint tool = p1;
-    double level = heldOf(p1) - step;
-    for (int passes = 0; hasMaterial(level); ++passes, level -= step) {
-        if (passes == kMaxRoughingPasses) {
-            g_.dialogs.message(text::kTooManyPasses.arg(kMaxRoughingPasses));
-            break;
-        }
-        const CyclePoint plunge = at(level, cutOf(p1));
-        frame_.line(tool, plunge, approach);
-        const std::optional<double> m = profile.meet(axis, level, cutOf(p1), -advance);
-        const CyclePoint end = at(level, m ? *m : cutOf(shape.back().at));
-        frame_.line(plunge, end, geometry_colour::kFeed);
-        const CyclePoint lifted{end.x + 2 * rx, end.z + rz};
-        frame_.line(end, lifted, geometry_colour::kFeed);
-        tool = at(heldOf(lifted), cutOf(p1));
-        frame_.line(lifted, tool, geometry_colour::kRapid);
+    const RoughingPlan plan = planRoughing(axis, p1, shifted, monotone);
+    if (plan.startInside) {
+        g_.dialogs.message(block + text::kStartWithinShape);
+        return;
     }
+    frame_.line(start, p1, call_.colour);
 
-    // The operator's keys reach the run once, between roughing and finishing.
-    if (!host_.yieldOnce()) return out;
+    RoughingPasses passes;
+    passes.depth = std::fabs(value(s.cutDepth));
+    passes.retractX = std::fabs(value(s.retractX));
+    passes.retractZ = std::fabs(value(s.retractZ));
+    // The plunge to each level in the colour of the approach block.
+    passes.approach = call_.colour;
+    if (const QString pg = word(lines_[t.pLine], "G"); !pg.isEmpty()) {
+        const double gv = value(pg);
+        if (gv == 1) passes.approach = geometry_colour::kFeed;
+        if (gv == 0) passes.approach = geometry_colour::kRapid;
+    }
+    roughPasses(frame_, profile, axis, plan, p1, passes);
+}
+
+// The operator's keys reach the run once, between roughing and finishing.
+// False when the cycle ends here.
+bool Cycle::keysLetFinish(CycleOutcome& out) {
+    if (!host_.yieldOnce()) return false;
     QString& key = host_.keyMailbox();
     if (key == u"Q" || key == u"q") {
         key.clear();
         out.quit = true;
-        return out;
+        return false;
     }
     // A view command restarts the drawing: it stays for the run.
-    if (parseContinuousWord(key).kind != ViewCommand::GoOn) return out;
-
-    // --- finishing shape and the return to the start
-    out.colour = profile.draw(call_.colour);
-    frame_.line(shape.back().at, start, geometry_colour::kRapid);
-    return out;
+    return parseContinuousWord(key).kind == ViewCommand::GoOn;
 }
 
 }  // namespace

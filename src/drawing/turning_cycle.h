@@ -5,10 +5,12 @@
 //   G71 P100 Q200 U.4 W.1            first and last N of the finishing shape,
 //   N100 ...                         finishing allowances in X and Z
 //   N200 ...
+// or in one block that holds P, Q and the depth D:
+//   G71 P100 Q200 U.4 W.1 D2000 R.5  (D in thousandths without a decimal point)
 // The first block only stores its values.  The second collects the finishing
-// shape from N=P to N=Q, checks it, draws the roughing passes down to the
-// shape shifted by the allowances, then the shifted finishing shape and the
-// rapid return to the start.  Every move goes through myline, mycircle and
+// shape from N=P to N=Q, checks it, draws the roughing passes (cycle_roughing)
+// up to the shape shifted by the allowances, then the shifted finishing shape
+// and the rapid return to the start.  Every move goes through myline, mycircle and
 // mycircleR; where a pass meets an arc or a rounded corner is asked of
 // mycircle and mycircleR in their query modes.
 #include <QString>

@@ -46,6 +46,18 @@ struct CycleRig : GeoRig, CycleHost {
         return out;
     }
 
+    // Runs the cycle's first block (line 1) and its second (line 2) with the
+    // tool at (X, Z); returns how many lines the roughing drew (those drawn
+    // when the cycle yielded).
+    int firstAndSecond(const QStringList& lines, double x, double z) {
+        int atYield = -1;
+        onYield = [&] { atYield = int(ops(QStringLiteral("line")).size()); };
+        cycle(lines, 1, x, z);
+        cycle(lines, 2, x, z);
+        onYield = nullptr;
+        return atYield;
+    }
+
     // A straight move as X/Z from screen twips.
     struct Move {
         double x1, z1, x2, z2;
