@@ -79,6 +79,7 @@ void frmMenu::mmmdir() {
     const MachineConfig cfg = loadMachineConfig(programDir());
     for (int i = 0; i < kMachineSlots; ++i) dirs_[i] = cfg.dirs[i];
     editor.setLatheOrientation(cfg.orientation);
+    if (cfg.rapidRate > 0) editor.setRapidRate(cfg.rapidRate);
     for (int i = 0; i < kMachineSlots; ++i) Option1[i]->setText(dirs_[i]);
 }
 

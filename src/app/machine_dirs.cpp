@@ -1,6 +1,7 @@
 #include "app/machine_dirs.h"
 
 #include <QDir>
+#include <cmath>
 #include <QFile>
 #include <QFileInfo>
 #include "platform/text_encoding.h"
@@ -38,6 +39,11 @@ MachineConfig parseMachineConfig(const QByteArray& iniBytes) {
             qsizetype i = 0;
             while (i < v.size() && v[i] == QLatin1Char(' ')) ++i;  // trailing blanks stay
             cfg.dirs[counter++] = v.mid(i);
+        }
+        if (line.startsWith(QLatin1String("RapidRate"))) {
+            bool ok = false;
+            const double v = afterEquals(line).trimmed().toDouble(&ok);
+            if (ok && v > 0 && std::isfinite(v)) cfg.rapidRate = v;
         }
         if (line.startsWith(QLatin1String("tate/yoko"))) {
             // Without "=", the line's own first two characters are examined ("ta").

@@ -7,6 +7,9 @@
 //   Dir3 =77r          are ignored; an empty slot gets its default.
 //   tate/yoko =tate    "t" as the first or second character after the first "="
 //                      means a vertical lathe ("t"), anything else horizontal ("m").
+//   RapidRate =12000   rapid traverse in mm/min for the machining time; absent
+//                      (as in the default file and older files) or not a
+//                      number above 0: the default.
 //
 // Any other line (COMn mappings of the serial ports, capitalised keys) is ignored.
 #include <QByteArray>
@@ -18,6 +21,7 @@ constexpr int kMachineSlots = 4;
 struct MachineConfig {
     std::array<QString, kMachineSlots> dirs;
     QString orientation = QStringLiteral("m");  // "t" vertical, "m" horizontal
+    double rapidRate = 0;                       // mm/min; 0: not given
 };
 
 // Default machine name of a slot: "sp2", "spg", "77q", "77r".

@@ -31,6 +31,8 @@ public:
     virtual void setMachine(const QString& /*name*/) {}
     // The lathe orientation for drawing, "t" or "m" (the editor).
     virtual void setLatheOrientation(const QString& /*tag*/) {}
+    // Rapid traverse of the machining time, mm/min (tssnc.ini; 0: the default).
+    virtual void setRapidRate(double /*mmPerMin*/) {}
 };
 
 enum class WindowId { Menu, Editor, Transfer, Settings };

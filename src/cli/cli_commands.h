@@ -10,6 +10,7 @@ int cmdExtract(const QStringList& args, QTextStream& out);
 int cmdReadout(const QStringList& args, QTextStream& out);
 int cmdDraw(const QStringList& args, QTextStream& out);
 int cmdCheck(const QStringList& args, QTextStream& out);
+int cmdStats(const QStringList& args, QTextStream& out);
 // Exit status 0 transfer done, 1 abandoned or failed, 2 usage.
 int cmdSend(const QStringList& args, QTextStream& out);
 int cmdReceive(const QStringList& args, QTextStream& out);

@@ -98,6 +98,7 @@ int cmdDraw(const QStringList& args, QTextStream& out) {
     d.heightPx = opts.heightPx;
     d.maxBlocks = opts.maxBlocks;
     d.wantImage = !opts.pngPath.isEmpty();
+    d.fit = opts.fit;
     if (traceOut) d.trace = [traceOut](const QString& line) { *traceOut << line << '\n'; };
     // Messages appear in the trace; otherwise they are listed on standard output.
     if (!traceToStdout)

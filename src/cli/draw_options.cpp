@@ -1,6 +1,7 @@
 #include "cli/draw_options.h"
 
 #include <QRegularExpression>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -76,6 +77,10 @@ QString parseDrawOptions(const QStringList& args, DrawOptions& opts) {
         }
         const Option opt = splitOption(a);
         const QString& name = opt.name;
+        if (name == u"--fit" && !opt.hasInline) {
+            opts.fit = true;
+            continue;
+        }
         static const QStringList kKnown{QStringLiteral("--program"),    QStringLiteral("--lathe"),
                                         QStringLiteral("--size"),       QStringLiteral("--png"),
                                         QStringLiteral("--trace"),      QStringLiteral("--answers"),
@@ -141,5 +146,44 @@ QString parseCheckOptions(const QStringList& args, CheckOptions& opts) {
         opts.files << a;
     }
     if (opts.files.isEmpty()) return QStringLiteral("no NC file given");
+    return {};
+}
+
+QString parseStatsOptions(const QStringList& args, StatsOptions& opts) {
+    ArgReader r{args, 0, {}};
+    QStringList positional;
+    bool optionsEnded = false;
+    while (r.more()) {
+        QString a = r.next();
+        if (!optionsEnded && a == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !a.startsWith(QStringLiteral("--"))) {
+            positional << a;
+            continue;
+        }
+        const Option opt = splitOption(a);
+        if (opt.name != u"--program" && opt.name != u"--rapid" && opt.name != u"--lathe")
+            return QStringLiteral("unknown option ") + opt.name;
+        QString v;
+        if (!r.value(opt, v)) return r.error;
+        if (opt.name == u"--program") {
+            if (v.isEmpty()) return QStringLiteral("--program needs a program name");
+            opts.program = v;
+        } else if (opt.name == u"--lathe") {
+            if (!parseLathe(v, opts.lathe)) return QStringLiteral("--lathe takes t or m");
+        } else {
+            bool ok = false;
+            const double rate = v.toDouble(&ok);
+            if (!ok || !(rate > 0) || !std::isfinite(rate))
+                return QStringLiteral("--rapid takes a rapid rate in mm/min above 0");
+            opts.rapid = rate;
+        }
+    }
+    if (positional.size() != 1)
+        return positional.isEmpty() ? QStringLiteral("no NC file given")
+                                    : QStringLiteral("stats takes one NC file");
+    opts.file = positional.first();
     return {};
 }

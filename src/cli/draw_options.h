@@ -15,6 +15,14 @@ struct DrawOptions {
     QString tracePath;        // empty: no trace; "-": standard output
     QString answersPath;      // empty: defaults only
     qint64 maxBlocks = kDefaultMaxBlocks;
+    bool fit = false;         // --fit: the part fills the picture
+};
+
+struct StatsOptions {
+    QString file;
+    QString program;          // empty: every program of the file
+    QString lathe = QStringLiteral("t");
+    double rapid = 10000;     // mm/min
 };
 
 struct CheckOptions {
@@ -25,3 +33,4 @@ struct CheckOptions {
 // Both return an empty text when the options are fine, else what is wrong.
 QString parseDrawOptions(const QStringList& args, DrawOptions& opts);
 QString parseCheckOptions(const QStringList& args, CheckOptions& opts);
+QString parseStatsOptions(const QStringList& args, StatsOptions& opts);

@@ -8,6 +8,7 @@
 #include "cli/headless_host.h"
 #include "drawing/drawing_input.h"
 #include "drawing/drawing_state.h"
+#include "drawing/part_measure.h"
 #include "editor/program_store.h"
 #include "platform/gui_image_surface.h"
 #include "platform/recording_surface.h"
@@ -158,7 +159,22 @@ HeadlessOutcome drawHeadless(const HeadlessDrawing& d) {
         drawing::formMouseDown(state, host, 1, x, y);
     });
 
+    if (d.fit) {
+        // The view is laid out before the run, for the lathe the prompt is
+        // answered with; the prompt keeps a view of its own orientation.
+        state.orientation = d.lathe == u"m" ? QStringLiteral("m") : QStringLiteral("t");
+        const std::optional<FittedView> v =
+            fitView(measurePart(host, state), state.orientation == u"m", w, h);
+        if (v) {
+            state.originX = v->originX;
+            state.originY = v->originY;
+            state.scale = v->scale;
+            state.viewReady = true;
+        }
+    }
+
     RunOptions options;
+    options.observer = d.observer;
     options.realTime = false;
     options.maxBlocks = d.maxBlocks;
     options.passEndKeyWait = true;

@@ -31,6 +31,10 @@ struct HeadlessDrawing {
     int heightPx = 1080;
     qint64 maxBlocks = kDefaultMaxBlocks;
     bool wantImage = false;     // keep a picture (for --png)
+    // The part's cutting moves fill the picture from the start (draw --fit).
+    bool fit = false;
+    // Told of every move of each pass (stats).
+    MoveObserver* observer = nullptr;
     // Every surface operation and every box as a trace line (null: none).
     std::function<void(const QString&)> trace;
     // Every OK box, with the listing name of the program being interpreted

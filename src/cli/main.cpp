@@ -24,11 +24,13 @@ static void usage(QTextStream& s) {
          "       tssnc-cli extract FILE N\n"
          "       tssnc-cli readout FILE\n"
          "       tssnc-cli draw FILE [--program NAME] [--lathe t|m] [--size WxH] [--png OUT.png]"
-         " [--trace OUT|-] [--answers FILE] [--max-blocks N]\n"
+         " [--trace OUT|-] [--answers FILE] [--max-blocks N] [--fit]\n"
          "           (--max-blocks: a run that takes more blocks ends as an error; default "
       << kDefaultMaxBlocks << ";\n"
          "            past " << kPaintedBlocks << " blocks it goes on without picture or trace)\n"
-      << "       tssnc-cli check [--lathe t|m] FILE...\n"
+      << "       tssnc-cli [--rapid MM_PER_MIN] stats FILE [--program NAME] [--rapid MM_PER_MIN]"
+         " [--lathe t|m]\n"
+         "       tssnc-cli check [--lathe t|m] FILE...\n"
          "       tssnc-cli send FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n"
          "       tssnc-cli receive FILE --port DEVICE [--settings TEXT] [--flow none|xon|rts|rtsxon]\n";
     s.flush();
@@ -63,7 +65,22 @@ int main(int argc, char** argv) {
         usage(err);
         return 2;
     }
+    // A rapid rate given before the subcommand is the statistics' own option.
+    QStringList leading;
+    if (args.size() >= 2 && args.first() == QLatin1String("--rapid")) {
+        leading << args.takeFirst();
+        leading << args.takeFirst();
+    }
+    if (args.isEmpty()) {
+        usage(err);
+        return 2;
+    }
     const QString cmd = args.takeFirst();
+    args << leading;
+    if (!leading.isEmpty() && cmd != QLatin1String("stats")) {
+        usage(err);
+        return 2;
+    }
     if (cmd == QLatin1String("--help")) {
         usage(out);
         return 0;
@@ -75,6 +92,7 @@ int main(int argc, char** argv) {
     else if (cmd == QLatin1String("readout")) rc = cmdReadout(args, out);
     else if (cmd == QLatin1String("draw")) rc = cmdDraw(args, out);
     else if (cmd == QLatin1String("check")) rc = cmdCheck(args, out);
+    else if (cmd == QLatin1String("stats")) rc = cmdStats(args, out);
     else if (cmd == QLatin1String("send")) rc = cmdSend(args, out);
     else if (cmd == QLatin1String("receive")) rc = cmdReceive(args, out);
     else rc = kBadUsage;

@@ -5,6 +5,7 @@
 #include "drawing/geometry_plot.h"
 #include "drawing/geometry_texts.h"
 #include "drawing/line_drawing.h"
+#include "drawing/move_observer.h"
 #include "drawing/number_text.h"
 #include "drawing/pacer.h"
 #include "platform/dialogs.h"
@@ -111,7 +112,9 @@ double endAngle(const ArcGeometry& a, double a1, double x2, double y2) {
 void plot(const GeometryContext& g, const ArcGeometry& a, double x1, double y1, double x2,
           double y2, double r, colour::Rgb colour) {
     const double a1 = geometry::screenAngle(a.cx, a.cy, x1, y1, kArcPi);
-    plotSweep(g, a, a1, endAngle(a, a1, x2, y2), r, colour);
+    const double a2 = endAngle(a, a1, x2, y2);
+    observeArc(g, x1, y1, x2, y2, a.cx, a.cy, r, a2 - a1, a.clockwise);
+    plotSweep(g, a, a1, a2, r, colour);
 }
 
 }  // namespace
@@ -186,6 +189,7 @@ void mycircleAbout(const GeometryContext& g, double x1, double y1, double x2, do
     double a2 = endAngle(a, a1, x2, y2);
     // An arc that ends where it starts is the whole circle.
     if (x1 == x2 && y1 == y2) a2 = a.clockwise ? a1 - 2 * kArcPi : a1 + 2 * kArcPi;
+    observeArc(g, x1, y1, x2, y2, cx, cy, r, a2 - a1, a.clockwise);
     plotSweep(g, a, a1, a2, r, colour);
     markers(g.surface, x1, y1, x2, y2);
 }

@@ -9,6 +9,7 @@
 #include "drawing/drawing_state.h"
 #include "drawing/geometry_context.h"
 #include "drawing/macro_io.h"
+#include "drawing/move_observer.h"
 
 class MacroVariables;
 class Surface;
@@ -40,6 +41,8 @@ public:
 
     // Start and end point of the move as expression texts.
     virtual MovePoints& points() = 0;
+    // The feed and spindle words in force, which the moves are cut at.
+    virtual CuttingModal& cutting() = 0;
     virtual DrawView view() const = 0;
 
     virtual Surface& surface() = 0;

@@ -6,6 +6,7 @@
 #include "drawing/geometry_plot.h"
 #include "drawing/geometry_texts.h"
 #include "drawing/line_drawing.h"
+#include "drawing/move_observer.h"
 #include "drawing/number_text.h"
 #include "drawing/pacer.h"
 #include "platform/dialogs.h"
@@ -137,6 +138,8 @@ void drawFillet(const GeometryContext& g, const Fillet& f, double r) {
     const double k = g.speedDelay <= 40    ? kFilletStepFast
                      : g.speedDelay <= 100 ? kFilletStepMiddle
                                            : kFilletStepSlow;
+    observeArc(g, f.t1.x, f.t1.y, f.t2.x, f.t2.y, f.centre.x, f.centre.y, r, a2 - a1,
+               f.clockwise);
     const double step = 4 * k / (r * std::pow(g.scale, 0.01));
     const geometry::Walk w = geometry::planWalk(a1, a2, f.clockwise ? -step : step);
     const bool grey = std::abs(g.compensationOffset) > geometry::kCompensationMin;
@@ -174,11 +177,16 @@ void drawFillet(const GeometryContext& g, const Fillet& f, double r) {
 }
 
 // The straight part handed to myline as program values that map back onto the
-// same screen points (origin 0 on both axes).
+// same screen points (origin 0 on both axes); the observer is told the move
+// in the run's own view.
 void straight(const GeometryContext& g, Pt a, Pt b) {
+    observeLine(g, (a.x - g.originX) / g.scale, 2 * (g.originY - a.y) / g.scale,
+                (b.x - g.originX) / g.scale, 2 * (g.originY - b.y) / g.scale,
+                geometry_colour::kFeed);
     GeometryContext onScreen = g;
     onScreen.originX = 0;
     onScreen.originY = 0;
+    onScreen.observer = nullptr;
     myline(onScreen, a.x / g.scale, -2 * a.y / g.scale, b.x / g.scale, -2 * b.y / g.scale,
            geometry_colour::kFeed);
 }

@@ -4,6 +4,7 @@
 
 #include "drawing/drawing_texts.h"
 #include "drawing/grid.h"
+#include "drawing/part_measure.h"
 #include "drawing/step_answer.h"
 #include "drawing/view_math.h"
 #include "platform/dialogs.h"
@@ -123,8 +124,27 @@ DrawingRun::Flow DrawingRun::apply(const ViewCommand& c) {
     case K::Quit:
         if (dialogs().askYesNo(text::kQuitQuestion, QString())) return Flow::End;
         return Flow::Next;
+    case K::Fit:
+        return fit();
     }
     return Flow::Next;
+}
+
+// The whole program's cutting moves, measured by a pass nobody sees, fill
+// the surface; then the drawing is redone as after any view command.
+DrawingRun::Flow DrawingRun::fit() {
+    const std::optional<FittedView> v =
+        fitView(measurePart(host_, state_), state_.orientation == u"m", w(), h());
+    pacer_.restart();
+    if (!v) {
+        dialogs().message(text::kNothingToFit);
+        return Flow::Next;
+    }
+    state_.originX = v->originX;
+    state_.originY = v->originY;
+    state_.scale = v->scale;
+    state_.viewReady = true;
+    return restart();
 }
 
 DrawingRun::Flow DrawingRun::areaZoom() {
@@ -148,6 +168,7 @@ DrawingRun::Flow DrawingRun::areaZoom() {
 
 DrawingRun::Flow DrawingRun::endOfText() {
     DrawingRunFields& f = state_.run;
+    programEndLine();
     clearHelpBand();
     state_.keyMailbox = QStringLiteral("zzz");
     surface().text(w() - 13000 * k(), 1100 * k(), rgb::kTextSize * k(), rgb::kText,
@@ -193,7 +214,8 @@ DrawingRun::Flow DrawingRun::endOfText() {
         case ViewCommand::Shrink:
         case ViewCommand::Enlarge:
         case ViewCommand::SetScale:
-        case ViewCommand::AreaZoom: {
+        case ViewCommand::AreaZoom:
+        case ViewCommand::Fit: {
             const Flow r = apply(c);
             if (r != Flow::Next) return r;
             break;  // nothing changed (S at the smallest scale...): ask again

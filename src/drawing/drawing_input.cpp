@@ -31,6 +31,7 @@ void formKeyDown(DrawingState& state, DrawingHost& host, int code) {
     case vbkey::kL:
     case vbkey::kLeft: word = "L"; break;
     case vbkey::kQ: word = "Q"; break;
+    case vbkey::kF: word = "F"; break;
     default: return;
     }
     state.keyMailbox = QString::fromLatin1(word);

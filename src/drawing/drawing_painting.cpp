@@ -70,6 +70,16 @@ void DrawingRun::positionReadout() {
                    QStringLiteral("  z ") + p.z);
 }
 
+// Under the position read-out, what the window wants said when a pass
+// reaches M30 or the end of the text (the machining time).
+void DrawingRun::programEndLine() {
+    if (!options_.programEndText) return;
+    const double x = w() - 13000;
+    surface().fill(x, place::kProgramEndTop, w() - 2000, place::kProgramEndBottom,
+                   rgb::kBackground);
+    surface().text(x, place::kProgramEndTop, rgb::kTextSize, rgb::kText, options_.programEndText());
+}
+
 // The block's text at the left, on the next row of the display.
 void DrawingRun::programDisplayRow(const QString& line) {
     DrawingRunFields& f = state_.run;

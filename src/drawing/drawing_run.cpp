@@ -112,6 +112,8 @@ void DrawingRun::beginPass() {
         p.prevV = p.endV = p.prevH = p.endH = QStringLiteral("800");
     }
     f.lineIndex = 0;
+    f.cutting = CuttingModal{};
+    if (options_.observer) options_.observer->passBegins();
     interpreter_.beginPass(*this);
 }
 
@@ -273,6 +275,8 @@ GeometryContext DrawingRun::geometry(int compensationOffset) {
     g.blockCount = state_.run.blockCount;
     g.compensationOffset = compensationOffset;
     g.axisSign = state_.run.axisSign;
+    g.observer = options_.observer;
+    g.cutting = &state_.run.cutting;
     return g;
 }
 
@@ -295,6 +299,7 @@ void DrawingRun::takeUpBlock(const QString& line) {
 
 bool DrawingRun::passM30(const QString& line) {
     DrawingRunFields& f = state_.run;
+    programEndLine();
     f.points.prevV = QStringLiteral("800");
     f.points.prevH = QStringLiteral("300");
     // The redraw after a restart passes the M30 blocks answered already.

@@ -18,6 +18,7 @@
 // program text display).
 #include <QString>
 #include <QVector>
+#include <functional>
 
 #include "drawing/block_interpreter.h"
 #include "drawing/drawing_state.h"
@@ -44,6 +45,11 @@ struct RunOptions {
     qint64 maxBlocks = 0;
     // Headless: the key wait at the end of the text passes at once.
     bool passEndKeyWait = false;
+    // Told of every move and dwell of each pass (null: nobody).
+    MoveObserver* observer = nullptr;
+    // A pass reached M30 or the end of the text: the text this gives (the
+    // machining time) is shown in the status lines.  Empty: nothing shown.
+    std::function<QString()> programEndText;
 };
 
 class DrawingRun : private BlockContext {
@@ -80,6 +86,7 @@ private:
     // --- drawing_commands.cpp
     Flow endOfText();
     Flow areaZoom();
+    Flow fit();
     Flow applyContinuousWord();
     Flow stepMenu();
     Flow apply(const ViewCommand& c);
@@ -91,6 +98,7 @@ private:
     void helpLine();
     void clearHelpBand();
     void positionReadout();
+    void programEndLine();
     void programDisplayRow(const QString& line);
     double w() const;
     double h() const;
@@ -102,6 +110,7 @@ private:
     int lastLine() const override { return state_.run.lastLine; }
     int macroLevel() const override { return state_.macroLevel; }
     MovePoints& points() override { return state_.run.points; }
+    CuttingModal& cutting() override { return state_.run.cutting; }
     DrawView view() const override;
     Surface& surface() override;
     Dialogs& dialogs() override;

@@ -8,6 +8,7 @@
 
 #include "drawing/geometry_mailbox.h"
 #include "drawing/macro_variables.h"
+#include "drawing/move_observer.h"
 #include "platform/colour.h"
 
 namespace drawing {
@@ -54,6 +55,7 @@ struct DrawingRunFields {
     qint64 redrawUntil = 0;
     bool continuous = true;
     MovePoints points;
+    CuttingModal cutting;       // feed and spindle words in force (from each pass's start)
     int displayRow = 1;         // row of the program text display
     double displayY = 0;        // y of the row last written by the program display
     int lineIndex = 0;          // line being interpreted

@@ -57,6 +57,8 @@ inline const QString kAreaEmpty = QStringLiteral("範囲が小さすぎます �
 inline const QString kScaleTooSmall = QStringLiteral("倍率が小さすぎます");
 inline const QString kScaleTooLarge = QStringLiteral("倍率が大きすぎます");
 inline const QString kPanTooFar = QStringLiteral("移動量が大きすぎます");
+inline const QString kNothingToFit =
+    QStringLiteral("切削の移動がないため部品に合わせた表示ができません");
 
 }  // namespace drawing::text
 
@@ -73,4 +75,7 @@ inline constexpr double kTextSize = 10;
 namespace drawing::place {
 // First row of the program text display (twips from the top).
 inline constexpr double kProgramDisplayTop = 2200;
+// Band of the machining time line, below "描画完了何かキーを押してください".
+inline constexpr double kProgramEndTop = 1450;
+inline constexpr double kProgramEndBottom = 1750;
 }  // namespace drawing::place

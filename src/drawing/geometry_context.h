@@ -10,6 +10,8 @@
 class Surface;
 class Dialogs;
 class Pacer;
+class MoveObserver;
+struct CuttingModal;
 
 struct GeometryContext {
     Surface& surface;
@@ -31,6 +33,11 @@ struct GeometryContext {
     qint64 blockCount = 0;
     int compensationOffset = 0;   // +-30*axisSign under G41/G42, 0 under G40
     int axisSign = 1;             // +1 "m", -1 "t"
+
+    // Told of every move drawn (null: nobody listens), with the modal feed
+    // and spindle words it is cut at.
+    MoveObserver* observer = nullptr;
+    const CuttingModal* cutting = nullptr;
 
     double screenX(double h) const { return originX + scale * h; }
     double screenY(double v) const { return originY - scale * v / 2; }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "drawing/geometry_plot.h"
+#include "drawing/move_observer.h"
 #include "drawing/pacer.h"
 #include "platform/surface.h"
 
@@ -122,6 +123,8 @@ void compensationParallel(const GeometryContext& g, double hs, double vs, double
 
 void myline(const GeometryContext& g, double hs, double vs, double he, double ve,
             colour::Rgb colour) {
+    // Told whether or not the move shows: the tool travels all the same.
+    observeLine(g, hs, vs, he, ve, colour);
     const double sx1 = g.screenX(hs), sy1 = g.screenY(vs);
     const double sx2 = g.screenX(he), sy2 = g.screenY(ve);
     // A move that cannot be placed on the screen is not drawn at all.

@@ -2,12 +2,14 @@
 
 #include "drawing/block_move.h"
 #include "drawing/block_values.h"
+#include "drawing/cutting_words.h"
 #include "drawing/cycle_words.h"
 #include "drawing/evaluator.h"
 #include "drawing/drawing_texts.h"
 #include "drawing/interpreter_texts.h"
 #include "drawing/macro_flow.h"
 #include "drawing/macro_variables.h"
+#include "drawing/move_observer.h"
 #include "drawing/move_words.h"
 #include "drawing/step_answer.h"
 #include "platform/dialogs.h"
@@ -129,9 +131,14 @@ BlockStep NcBlockInterpreter::interpretBlock(BlockContext& ctx, BlockValues& val
             else if (line.contains(QLatin1String("G40")))
                 state_.compensationOffset = 0;
             else
-                return BlockStep::next();
+                return dwell(ctx, values);
         }
     }
+    // Feed and spindle words are read only for someone who listens to the
+    // moves (the drawing has no use for them); assignments and conditions
+    // hold none.
+    if (ctx.geometry(state_.compensationOffset).observer && !line.contains(u'='))
+        readCuttingWords(line, values.level(), ctx.variables(), ctx.cutting());
 
     if (const int cycle = singleCycles_.namedCycle(values)) return singleCycle(ctx, values, cycle);
 
@@ -150,7 +157,7 @@ BlockStep NcBlockInterpreter::interpretBlock(BlockContext& ctx, BlockValues& val
         } else {
             state_.moveColour = colour::kRed;
             statements = true;
-            if (gv == 4) return BlockStep::next();  // G04 dwell
+            if (gv == 4) return dwell(ctx, values);  // G04
             if (gv == 70) return finishingCycle(ctx, values);
             if (gv == 71 || gv == 72) return turningCycle(ctx, values);
             if (gv >= 73 && gv <= 79) return endOfMove(ctx, values);  // drawn as nothing
@@ -241,6 +248,13 @@ BlockStep NcBlockInterpreter::singleCycle(BlockContext& ctx, BlockValues& values
     });
     singleCycles_.draw(words, code);
     return endOfMove(ctx, values);
+}
+
+// A dwell draws nothing; only the observer hears of it.
+BlockStep NcBlockInterpreter::dwell(BlockContext& ctx, BlockValues& values) {
+    const GeometryContext g = ctx.geometry(state_.compensationOffset);
+    if (g.observer) observeDwell(g, dwellSeconds(values.line(), values.level(), ctx.variables()));
+    return BlockStep::next();
 }
 
 BlockStep NcBlockInterpreter::endOfMove(BlockContext& ctx, BlockValues& values) {

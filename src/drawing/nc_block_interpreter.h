@@ -24,6 +24,7 @@ private:
     BlockStep finishingCycle(BlockContext& ctx, BlockValues& values);
     BlockStep turningCycle(BlockContext& ctx, BlockValues& values);
     BlockStep singleCycle(BlockContext& ctx, BlockValues& values, int code);
+    BlockStep dwell(BlockContext& ctx, BlockValues& values);
     BlockStep endOfMove(BlockContext& ctx, BlockValues& values);
 
     InterpreterState state_;

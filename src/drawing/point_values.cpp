@@ -30,10 +30,14 @@ QString scaled(const QString& value, double factor) {
 
 }  // namespace
 
+Dialogs& silentDialogs() {
+    static SilentDialogs silent;
+    return silent;
+}
+
 QString evaluateQuietly(const QString& expression) {
-    SilentDialogs silent;
     try {
-        return myshiki(expression, silent).value_or(QString());
+        return myshiki(expression, silentDialogs()).value_or(QString());
     } catch (const EvalFault&) {
         return QString();
     }

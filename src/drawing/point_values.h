@@ -5,6 +5,7 @@
 #include <QString>
 
 struct DrawingState;
+class Dialogs;
 
 struct PointValues {
     QString x;  // number text, empty when the expression could not be evaluated
@@ -17,3 +18,7 @@ PointValues endPointValues(const DrawingState& state);
 // Evaluates an expression text of the engine without showing any message;
 // empty on a fault.
 QString evaluateQuietly(const QString& expression);
+
+// Boxes that are never shown: every message dropped, every question answered
+// No, every input its default.
+Dialogs& silentDialogs();

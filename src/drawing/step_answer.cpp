@@ -42,6 +42,7 @@ ViewCommand parseStepAnswer(const QString& a) {
         case 's': return make(K::Shrink);
         case 'b': return make(K::Enlarge);
         case 'q': return make(K::Quit);
+        case 'f': return make(K::Fit);
         default: return make(K::GoOn);
         }
     }
@@ -70,5 +71,6 @@ ViewCommand parseContinuousWord(const QString& w) {
     if (w == u"U") return make(K::PanUp, drawing::kPanStep);
     if (w == u"R") return make(K::PanRight, drawing::kPanStep);
     if (w == u"L") return make(K::PanLeft, drawing::kPanStep);
+    if (w == u"F") return make(K::Fit);
     return make(K::GoOn);
 }

@@ -24,6 +24,7 @@ struct ViewCommand {
         SetScale,       // b + n
         ToggleSkip,     // /
         Quit,           // q, empty (Cancel)
+        Fit,            // f, F: the part's cutting moves fill the surface
     };
     Kind kind = GoOn;
     double amount = 0;  // pan distance in twips, the ratio of SetScale

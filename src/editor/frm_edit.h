@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include "app/windows.h"
+#include "drawing/cycle_time.h"
 #include "drawing/drawing_host.h"
 #include "drawing/drawing_state.h"
 #include "editor/frm_edit_controls.h"
@@ -96,6 +97,7 @@ public:
     void hideWindow() override { hide(); }
     void setMachine(const QString& name) override { Label3->setCaption(name); }
     void setLatheOrientation(const QString& t) override { setTag(t); }
+    void setRapidRate(double mmPerMin) override { rapidRate_ = mmPerMin; }
 
     // Boxes and event pump of this window: those of every window (windowDialogs(),
     // windowPump()) unless replaced here (nullptr restores them).
@@ -241,6 +243,7 @@ public:
     // options, speed, mailboxes); orientation and abortFlag are mirrored from
     // the tag and the field above around a run.
     DrawingState drawingState;
+    double rapidRate_ = kDefaultRapidRate;  // machining time shown after a run
 
 protected:
     void showEvent(QShowEvent* e) override;

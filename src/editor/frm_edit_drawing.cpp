@@ -93,6 +93,9 @@ void Frm編集::描画_Click() {
     WindowRunHost host(*this, st);
     RunOptions options;
     options.realTime = true;
+    CycleTimeObserver times(rapidRate_);
+    options.observer = &times;
+    options.programEndText = [&times] { return machiningTimeMessage(times.times()); };
     drawing::drawClick(host, st, options);
     setTag(st.orientation);
     // After a run stopped by the close the window stays as it was left.

@@ -12,7 +12,7 @@ inline constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36;
 inline constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 inline constexpr int kInsert = 45, kDelete = 46;
 inline constexpr int k0 = 48, kA = 65;
-inline constexpr int kB = 66, kD = 68, kI = 73, kL = 76, kP = 80, kQ = 81, kR = 82, kS = 83,
+inline constexpr int kB = 66, kD = 68, kF = 70, kI = 73, kL = 76, kP = 80, kQ = 81, kR = 82, kS = 83,
                      kU = 85, kV = 86;
 // Numeric keypad.
 inline constexpr int kNumpad0 = 96, kMultiply = 106, kAdd = 107, kSubtract = 109, kDecimal = 110,

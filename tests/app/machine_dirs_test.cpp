@@ -120,3 +120,24 @@ TEST(MachineConfigText, OtherLineEndsEncodingsAndLastLineWithoutEnd) {
     EXPECT_EQ(parseMachineConfig(bytes).dirs[0], QStringLiteral("旋盤1"));
     expectDirs(parse("Dir0 =旋盤2\r\n"), "旋盤2", "spg", "77q", "77r");
 }
+
+TEST(MachineConfigRapidRate, OptionalKeyLeavesTheOtherLinesAlone) {
+    struct Row {
+        const char* text;
+        double rate;  // 0: not given
+    } rows[] = {
+        {"Dir0 =sp2\r\ntate/yoko =tate\r\n", 0},  // the default file and older files
+        {"RapidRate =12000\r\n", 12000},
+        {"RapidRate=7500.5\r\nDir0 =a\r\n", 7500.5},
+        {"RapidRate =fast\r\n", 0},
+        {"RapidRate =-5\r\n", 0},
+        {"rapidrate =9000\r\n", 0},  // keys are case-exact
+    };
+    for (const Row& r : rows) {
+        const MachineConfig c = parse(r.text);
+        EXPECT_EQ(c.rapidRate, r.rate) << r.text;
+    }
+    const MachineConfig c = parse("RapidRate =12000\r\nDir0 =a\r\ntate/yoko =tate\r\n");
+    expectDirs(c, "a", "spg", "77q", "77r");
+    EXPECT_EQ(c.orientation, QStringLiteral("t"));
+}

@@ -23,6 +23,7 @@ TEST(StepAnswers, EveryAnswerOfTheMenuInBothCases) {
         {"S", K::Shrink},      {"b", K::Enlarge},      {"B", K::Enlarge},
         {"/", K::ToggleSkip},  {"q", K::Quit},         {"Q", K::Quit},
         {"", K::Quit},         {"s4", K::GoOn},        {"bx", K::GoOn},
+        {"f", K::Fit},         {"F", K::Fit},
     };
     for (const Row& r : rows) EXPECT_EQ(parseStepAnswer(QString::fromUtf8(r.answer)).kind, r.kind) << r.answer;
     EXPECT_EQ(parseStepAnswer("d").amount, 500);
@@ -58,6 +59,7 @@ TEST(StepAnswers, ContinuousWordsAreCaseExact) {
     EXPECT_EQ(parseContinuousWord("P").kind, K::ToggleDisplay);
     EXPECT_EQ(parseContinuousWord("S").kind, K::Shrink);
     EXPECT_EQ(parseContinuousWord("B").kind, K::Enlarge);
+    EXPECT_EQ(parseContinuousWord("F").kind, K::Fit);
     EXPECT_EQ(parseContinuousWord("D").kind, K::PanDown);
     EXPECT_EQ(parseContinuousWord("U").kind, K::PanUp);
     EXPECT_EQ(parseContinuousWord("R").kind, K::PanRight);
