@@ -155,9 +155,6 @@ DrawingRun::Flow DrawingRun::blockLoop() {
             return Flow::End;
         }
         positionReadout();
-        // The block's path may have crossed the status lines: they are put
-        // back over it, so they stay readable.
-        drawStatusLines();
         if (!step_.skipStepHandling) {
             const Flow r = afterBlock();
             if (r != Flow::Next) return r;

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include "editor/fileload.h"
+#include "editor/frm_find.h"
 #include "platform/gui_twips.h"
 #include "platform/recording_surface.h"
 
