@@ -2,35 +2,10 @@
 // tssnc-cli with one line on standard error and status 2, never as a success.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "common/cli_run.h"
 #include "common/temp_home.h"
-
-namespace {
-
-// Runs tssnc-cli with its standard output going to `stdoutFile`.
-CliResult runCliInto(const QStringList& args, const QString& stdoutFile) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
-    p.setStandardOutputFile(stdoutFile);
-    p.start(QStringLiteral(TSSNC_CLI_PATH), args);
-    CliResult r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitCode();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-}  // namespace
 
 TEST(WriteFailureCli, EveryWriteThatFailsIsAFileError) {
     QTemporaryDir dir;
@@ -48,7 +23,7 @@ TEST(WriteFailureCli, EveryWriteThatFailsIsAFileError) {
         {{"list", nc}, "/dev/full", "list: cannot write the standard output\n"},
     };
     for (const auto& row : rows) {
-        const CliResult r = runCliInto(row.args, row.stdoutTo);
+        const CliResult r = runCli(row.args, false, row.stdoutTo);
         EXPECT_EQ(r.exitCode, 2) << row.args.join(' ').toStdString();
         EXPECT_TRUE(r.err.startsWith(row.err)) << r.err.toStdString();
         EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();

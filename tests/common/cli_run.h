@@ -17,13 +17,16 @@ struct CliResult {
 };
 
 // keepHome: pass TSSNC_HOME on (the tool must still leave it alone).
-inline CliResult runCli(const QStringList& args, bool keepHome = false) {
+// stdoutFile: standard output goes there instead of being read.
+inline CliResult runCli(const QStringList& args, bool keepHome = false,
+                        const QString& stdoutFile = {}) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The tool must not need a program directory.
     if (!keepHome) env.remove(QStringLiteral("TSSNC_HOME"));
     p.setProcessEnvironment(env);
+    if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
     p.start(QStringLiteral(TSSNC_CLI_PATH), args);
     CliResult r;
     if (!p.waitForFinished(60000)) {

@@ -55,6 +55,8 @@ struct DrawingWindowTest : ::testing::Test {
 
     void setProgram(const QString& text) {
         window().RichTextBox2->setText(text);
+        // The program as read: no edit to offer when the window closes.
+        window().noteEditTextShown();
         window().Label1->setCaption(QStringLiteral(" 1:O0001"));
     }
 
