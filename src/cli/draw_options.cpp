@@ -40,6 +40,22 @@ struct ArgReader {
     }
 };
 
+// Takes the next argument: true with an option in opt; false for "--" (the
+// options end) or a file name (added to positional).
+bool nextOption(ArgReader& r, bool& optionsEnded, QStringList& positional, Option& opt) {
+    const QString a = r.next();
+    if (!optionsEnded && a == u"--") {
+        optionsEnded = true;
+        return false;
+    }
+    if (optionsEnded || !a.startsWith(QStringLiteral("--"))) {
+        positional << a;
+        return false;
+    }
+    opt = splitOption(a);
+    return true;
+}
+
 bool parseLathe(const QString& v, QString& out) {
     if (v == u"t" || v == u"m") {
         out = v;
@@ -66,16 +82,8 @@ QString parseDrawOptions(const QStringList& args, DrawOptions& opts) {
     QStringList positional;
     bool optionsEnded = false;  // after "--" every argument is a file name
     while (r.more()) {
-        QString a = r.next();
-        if (!optionsEnded && a == u"--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (optionsEnded || !a.startsWith(QStringLiteral("--"))) {
-            positional << a;
-            continue;
-        }
-        const Option opt = splitOption(a);
+        Option opt;
+        if (!nextOption(r, optionsEnded, positional, opt)) continue;
         const QString& name = opt.name;
         if (name == u"--fit" && !opt.hasInline) {
             opts.fit = true;
@@ -154,16 +162,8 @@ QString parseStatsOptions(const QStringList& args, StatsOptions& opts) {
     QStringList positional;
     bool optionsEnded = false;
     while (r.more()) {
-        QString a = r.next();
-        if (!optionsEnded && a == u"--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (optionsEnded || !a.startsWith(QStringLiteral("--"))) {
-            positional << a;
-            continue;
-        }
-        const Option opt = splitOption(a);
+        Option opt;
+        if (!nextOption(r, optionsEnded, positional, opt)) continue;
         if (opt.name != u"--program" && opt.name != u"--rapid" && opt.name != u"--lathe")
             return QStringLiteral("unknown option ") + opt.name;
         QString v;

@@ -16,7 +16,6 @@ const QByteArray kTwo =
     "G00 X100. Z400.\r\n"  // rapid 750 mm (radial)
     "G01 Z380. F.25\r\n"   // 20 mm at 250 mm/min: 4.8 s
     "G04 P2000\r\n"        // 2 s
-    "M30\r\n"
     "%\r\n"
     "O0002(SECOND)\r\n"
     "G00 X1600. Z0\r\n"    // rapid 400 mm
